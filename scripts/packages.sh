@@ -1,0 +1,25 @@
+# Debian packages the build and the tests need, and a way to get them.
+# Sourced by the run and test scripts.
+
+BUILD_PACKAGES=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev xvfb xauth fonts-wqy-microhei fonts-arphic-uming)
+
+# Installs whatever is missing when run as root; otherwise names it and stops.
+ensure_packages() {
+  local missing=()
+  local package
+  for package in "$@"; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+      || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -eq 0 ]; then
+    echo "Installing missing packages: ${missing[*]}"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+  else
+    echo "Please install these Debian packages first:" >&2
+    echo "  sudo apt-get install -y ${missing[*]}" >&2
+    exit 1
+  fi
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "common/list_items.h"
+
+namespace aquamere {
+
+enum class Kind { TextBox, Label, ListBox, CheckBox, OptionButton, CommandButton, Frame, MenuItem };
+enum class Align { Left, Right, Center };
+
+// Position and size in twips (1/1440 inch), relative to the window's client
+// area or to the enclosing frame.
+struct Rect {
+  int left = 0, top = 0, width = 0, height = 0;
+  friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+struct Font {
+  std::string family;
+  double points = 9;
+  friend bool operator==(const Font&, const Font&) = default;
+};
+
+// One control of a window, as plain data. `text` is a text box's text or the
+// caption of every other kind; `parent` names the enclosing frame, or for a
+// menu item the menu that holds it ("" for the window itself).
+struct Control {
+  std::string name;
+  Kind kind = Kind::Label;
+  std::string text;
+  std::string parent;
+  Rect rect;
+  int tab = -1;        // place in the tab order, -1 when it takes no focus
+  Align align = Align::Left;
+  int value = 0;       // check box and option button: 0 or 1
+  ListItems items;     // list box lines
+  bool multiline = false;
+  std::optional<Font> font;
+  std::string shortcut;  // menu item: "F2", "Ctrl+X" ...
+  std::string label;     // how a failure message names the box, e.g. "q0:"
+
+  friend bool operator==(const Control&, const Control&) = default;
+};
+
+// A window: caption, client size in twips, whether it is shown, and its
+// controls in the order they were declared (menu items in display order).
+struct Form {
+  std::string name;
+  std::string caption;
+  int width = 0, height = 0;
+  bool shown = false;
+  std::vector<Control> controls;
+
+  Control& at(std::string_view control);
+  const Control& at(std::string_view control) const;
+  const Control* find(std::string_view control) const;
+
+  const std::string& text(std::string_view control) const { return at(control).text; }
+  void set_text(std::string_view control, std::string text) { at(control).text = std::move(text); }
+  int value(std::string_view control) const { return at(control).value; }
+
+  // Selects an option button and clears the others of its frame.
+  void select_option(std::string_view control);
+
+  friend bool operator==(const Form&, const Form&) = default;
+};
+
+}  // namespace aquamere

@@ -1,0 +1,56 @@
+#include "mainwindow/frmmain.h"
+
+#include "common/convert.h"
+#include "hydraulics/materials.h"
+#include "mainwindow/program.h"
+
+namespace aquamere {
+
+Form& FrmMain::form() { return program_.window("frmmain"); }
+const Form& FrmMain::form() const { return *program_.find_window("frmmain"); }
+MainVars& FrmMain::vars() { return program_.state().main; }
+const MainVars& FrmMain::vars() const { return program_.state().main; }
+
+double FrmMain::number(const char* control) const {
+  const Control& box = form().at(control);
+  return strict_number(box.text, box.label);
+}
+
+double FrmMain::leading(const char* control) const {
+  const Control& box = form().at(control);
+  return leading_number(box.text, box.label);
+}
+
+// Load step: the running sum Σ(Ng·Uo) starts at 0 and the PP-R table is in
+// force. No control is touched: the table label already names PP-R.
+void FrmMain::load() {
+  vars().ng3 = Fixed4();
+  for (std::size_t i = 0; i + 1 < size_count; ++i) vars().de[i] = ppr.inner[i];
+  vars().de[size_count - 1] = std::string(ppr.de110);
+  program_.state().coef_i = ppr.coef_i;
+}
+
+void FrmMain::handle(const Event& event) {
+  const std::string& c = event.control;
+  switch (event.type) {
+    case Event::Type::Change:
+      if (c == "t_fz" || c == "t_Ng") update_ngz();
+      break;
+    case Event::Type::Click:
+      if (c == "cmdjsmll") cmdjsmll_click();
+      else if (c == "chk_j") chk_j_click();
+      else if (form().at(c).kind == Kind::MenuItem) menu_click(c);
+      break;
+    case Event::Type::DoubleClick:
+      if (c.empty()) form_dblclick();
+      else if (c == "t_fs") t_fs_dblclick();
+      else if (c == "t_Ng") t_Ng_dblclick();
+      else if (c == "t_qg") t_qg_dblclick();
+      else if (c == "txtsave") cleardata();
+      break;
+    case Event::Type::Close:
+      break;
+  }
+}
+
+}  // namespace aquamere

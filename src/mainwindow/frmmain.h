@@ -1,0 +1,75 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "common/event.h"
+#include "common/form.h"
+#include "common/value.h"
+#include "mainwindow/main_vars.h"
+
+namespace aquamere {
+
+class Program;
+
+// The main window's procedures. The window's controls and public variables
+// live in the program state; this object only acts on them, in the system's
+// own order of steps. The procedures are split over files by concern:
+// segment entry, design flow, sizing, commands.
+class FrmMain {
+ public:
+  explicit FrmMain(Program& program) : program_(program) {}
+
+  static Form layout();
+  void load();
+  void handle(const Event& event);
+
+  // Segment entry.
+  void update_ngz();  // t_ngz follows t_fz and t_Ng
+  void contn();
+  void cleardata();
+
+  // Design flow.
+  void jsuoac();
+  void ac1(std::optional<double> uo);
+  void ac2(double uo);
+  void sjmll();
+  void qgy();
+  bool hu_qg();
+  void ky1();
+  void jq_Uo_ac();
+  void nguo1();
+  void ngz_z();
+
+  // Pipe table and sizing.
+  void set_dj();
+  void set_styl();
+  std::string vvv(const Value& qg, const Value& dj) const;
+  std::string iii(const Value& qg, const Value& dj) const;
+  void djj_v_i();
+  void v_de_i();
+
+  // Calculation commands.
+  void sj_qg();
+  void cmdjsmll_click();
+  void t_fs_dblclick();
+  void t_Ng_dblclick();
+  void t_qg_dblclick();
+  void mnufs_click();
+  void form_dblclick();
+  void chk_j_click();
+  void menu_click(const std::string& item);
+
+ private:
+  Form& form();
+  const Form& form() const;
+  MainVars& vars();
+  const MainVars& vars() const;
+  // The text of a box read strictly as a number; a failure names the box.
+  double number(const char* control) const;
+  double leading(const char* control) const;
+
+  Program& program_;
+};
+
+}  // namespace aquamere

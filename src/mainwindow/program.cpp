@@ -1,0 +1,147 @@
+#include "mainwindow/program.h"
+
+#include <stdexcept>
+
+#include "common/failure.h"
+#include "mainwindow/windows.h"
+
+namespace aquamere {
+namespace {
+
+// The user reaches only windows that are open.
+Form& open_form(ProgramState& state, std::string_view window) {
+  const auto it = state.windows.find(window);
+  if (it == state.windows.end() || !it->second.shown) {
+    throw std::invalid_argument("window " + std::string(window) + " is not open");
+  }
+  return it->second;
+}
+
+Control& control_of(Form& form, std::string_view control) {
+  Control* c = const_cast<Control*>(form.find(control));
+  if (c == nullptr) throw std::invalid_argument(form.name + " has no control " + std::string(control));
+  return *c;
+}
+
+}  // namespace
+
+Program::Program(DialogPort& dialogs, FilePort& files) : dialogs_(dialogs), files_(files) {
+  show("frmmain");
+}
+
+const Form* Program::find_window(std::string_view name) const {
+  const auto it = state_.windows.find(name);
+  return it == state_.windows.end() ? nullptr : &it->second;
+}
+
+Form& Program::window(std::string_view name) {
+  if (auto it = state_.windows.find(name); it != state_.windows.end()) return it->second;
+  const WindowType* type = window_type(name);
+  if (type == nullptr) throw std::invalid_argument("no window " + std::string(name));
+  state_.windows.emplace(std::string(name), type->layout());
+  if (type->load != nullptr) type->load(*this);
+  return state_.windows.find(name)->second;
+}
+
+void Program::show(std::string_view name) {
+  Form& form = window(name);
+  form.shown = true;
+  raised_ = std::string(name);
+  ++revision_;
+  if (const WindowType* type = window_type(name); type->on_show != nullptr) type->on_show(*this);
+}
+
+void Program::hide(std::string_view name) {
+  if (auto it = state_.windows.find(name); it != state_.windows.end()) it->second.shown = false;
+}
+
+void Program::unload(std::string_view name) {
+  if (auto it = state_.windows.find(name); it != state_.windows.end()) state_.windows.erase(it);
+}
+
+bool Program::running() const {
+  for (const auto& [name, form] : state_.windows) {
+    if (form.shown) return true;
+  }
+  return false;
+}
+
+bool Program::attempt(const std::function<void()>& step) {
+  ProgramState snapshot = state_;
+  try {
+    step();
+    return true;
+  } catch (const Refusal&) {
+    state_ = std::move(snapshot);
+  } catch (const Failure& failure) {
+    state_ = std::move(snapshot);
+    dialogs_.message(app_title, failure.what(), true);
+  } catch (const std::exception& error) {
+    // A fault of the program itself: the user keeps the state and the run.
+    state_ = std::move(snapshot);
+    dialogs_.message(app_title, std::string("程序内部错误：") + error.what(), true);
+  }
+  return false;
+}
+
+void Program::message(std::string_view text) { dialogs_.message(app_title, text, false); }
+
+std::string Program::input(std::string_view prompt) { return dialogs_.input(app_title, prompt); }
+
+void Program::type(std::string_view window, std::string_view control, std::string text) {
+  Form& form = open_form(state_, window);
+  Control& box = control_of(form, control);
+  if (box.kind != Kind::TextBox) throw std::invalid_argument(std::string(control) + " is no text box");
+  if (box.text == text) return;
+  box.text = std::move(text);
+  dispatch({Event::Type::Change, std::string(window), std::string(control)});
+}
+
+void Program::click(std::string_view window, std::string_view control) {
+  Form& form = open_form(state_, window);
+  Control& target = control_of(form, control);
+  if (target.kind == Kind::CheckBox) target.value = 1 - target.value;
+  if (target.kind == Kind::OptionButton) form.select_option(control);
+  dispatch({Event::Type::Click, std::string(window), std::string(control)});
+}
+
+void Program::double_click(std::string_view window, std::string_view control) {
+  Form& form = open_form(state_, window);
+  if (!control.empty()) control_of(form, control);
+  dispatch({Event::Type::DoubleClick, std::string(window), std::string(control)});
+}
+
+void Program::close(std::string_view window) {
+  open_form(state_, window);
+  dispatch({Event::Type::Close, std::string(window), ""});
+}
+
+bool Program::press(std::string_view shortcut) {
+  const Form* main = find_window("frmmain");
+  if (main == nullptr || !main->shown) return false;
+  for (const Control& c : main->controls) {
+    if (c.kind == Kind::MenuItem && c.shortcut == shortcut) {
+      click("frmmain", c.name);
+      return true;
+    }
+  }
+  return false;
+}
+
+void Program::dispatch(const Event& event) {
+  attempt([&] { route(event); });
+  ++revision_;
+}
+
+// Closing a window with its close box discards it and all it holds; the next
+// use creates it afresh. Every other event goes to the window's handlers.
+void Program::route(const Event& event) {
+  if (event.type == Event::Type::Close) {
+    unload(event.window);
+    return;
+  }
+  const WindowType* type = window_type(event.window);
+  if (type != nullptr && type->handle != nullptr) type->handle(*this, event);
+}
+
+}  // namespace aquamere

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "common/dialogs.h"
+#include "common/event.h"
+#include "common/form.h"
+#include "mainwindow/frmmain.h"
+#include "mainwindow/main_vars.h"
+#include "report/book_vars.h"
+#include "report/file_port.h"
+#include "report/modfile.h"
+
+namespace aquamere {
+
+// Everything a running program holds: the windows that exist, the main
+// window's public variables, the report module's variables and the 1000i
+// coefficient of the material in force. It is plain data, so a copy of it is
+// a snapshot that can be put back.
+struct ProgramState {
+  std::map<std::string, Form, std::less<>> windows;
+  MainVars main;
+  BookVars book;
+  float coef_i = 0.0f;
+
+  friend bool operator==(const ProgramState&, const ProgramState&) = default;
+};
+
+// The running program: its state, the ports to the user's dialogs and to the
+// disk, and the one door through which every user event enters. An event
+// that meets a failure or a refusal leaves the state exactly as it found it.
+class Program {
+ public:
+  Program(DialogPort& dialogs, FilePort& files);
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  // User actions, each one event.
+  // Replaces a text box's text; its change event fires when the text differs.
+  void type(std::string_view window, std::string_view control, std::string text);
+  // A check box toggles and an option button is selected before the click.
+  void click(std::string_view window, std::string_view control);
+  // On a control, or on the window's background with control "".
+  void double_click(std::string_view window, std::string_view control);
+  void close(std::string_view window);
+  // A shortcut key in the main window: runs the menu item that carries it.
+  bool press(std::string_view shortcut);
+
+  // The program ends when none of its windows is shown any more.
+  bool running() const;
+
+  const ProgramState& state() const { return state_; }
+  ProgramState& state() { return state_; }
+  const Form* find_window(std::string_view name) const;
+  // The window, created hidden with its load step on first reference.
+  Form& window(std::string_view name);
+  // Shows a window without blocking; one already open comes to the front.
+  void show(std::string_view name);
+  // Hides a window, keeping everything it holds.
+  void hide(std::string_view name);
+  // Discards a window and all it holds; the next use creates it afresh.
+  void unload(std::string_view name);
+
+  // Runs `step` as one unit: on a failure or a refusal the state goes back to
+  // what it was before the step (a failure is then reported in a message
+  // box). Returns whether the step completed.
+  bool attempt(const std::function<void()>& step);
+
+  void message(std::string_view text);
+  std::string input(std::string_view prompt);
+
+  FrmMain& frmmain() { return frmmain_; }
+  ModFile& modfile() { return modfile_; }
+  FilePort& files() { return files_; }
+
+  // Counts every change of the state that a front end may need to show:
+  // it goes up after each event and each time a window comes to the front.
+  unsigned long revision() const { return revision_; }
+  // The window brought to the front last, for a front end to raise.
+  const std::string& raised() const { return raised_; }
+
+ private:
+  void dispatch(const Event& event);
+  void route(const Event& event);
+
+  DialogPort& dialogs_;
+  FilePort& files_;
+  ProgramState state_;
+  FrmMain frmmain_{*this};
+  ModFile modfile_{*this};
+  unsigned long revision_ = 0;
+  std::string raised_;
+};
+
+}  // namespace aquamere

@@ -1,0 +1,15 @@
+#include "report/frmlookover.h"
+
+#include "mainwindow/program.h"
+
+namespace aquamere {
+
+Form frmlookover_layout() {
+  Form form{.name = "frmlookover", .caption = "管道设计秒流量计算结果", .width = 10065, .height = 6165};
+  form.controls.push_back({.name = "listover", .kind = Kind::ListBox, .rect = {0, 0, 10095, 6360}, .tab = 0});
+  return form;
+}
+
+void frmlookover_load(Program& program) { program.modfile().put_sum(); }
+
+}  // namespace aquamere

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "common/dialogs.h"
+#include "common/failure.h"
+#include "mainwindow/program.h"
+#include "report/file_port.h"
+
+namespace aquamere {
+
+// A disk in memory: files by path, with a switch that makes every access
+// fail as an unwritable path would.
+class MemoryFiles : public FilePort {
+ public:
+  std::map<std::string, std::string> files;
+  bool broken = false;
+
+  void append(const std::string& path, std::string_view bytes) override {
+    check(path);
+    files[path].append(bytes);
+  }
+  void replace(const std::string& path, std::string_view bytes) override {
+    check(path);
+    files[path] = std::string(bytes);
+  }
+  void read_lines(const std::string& path,
+                  const std::function<void(std::string_view)>& line) override {
+    check(path);
+    std::string_view rest = files.at(path);
+    while (!rest.empty()) {
+      const std::size_t end = rest.find("\r\n");
+      line(rest.substr(0, end));
+      rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 2);
+    }
+  }
+
+ private:
+  void check(const std::string& path) const {
+    if (broken) throw Failure("无法打开计算书“" + path + "”：拒绝访问。");
+  }
+};
+
+// A fresh program with a scripted dialog port and a disk in memory.
+class ProgramTest : public ::testing::Test {
+ protected:
+  ScriptedDialogs dialogs;
+  MemoryFiles disk;
+  Program program{dialogs, disk};
+
+  const Form& main() const { return *program.find_window("frmmain"); }
+  const std::string& text(const char* control) const { return main().text(control); }
+  const MainVars& vars() const { return program.state().main; }
+  void type(const char* control, std::string text) { program.type("frmmain", control, std::move(text)); }
+  void click(const char* control) { program.click("frmmain", control); }
+  void double_click(const char* control) { program.double_click("frmmain", control); }
+  std::vector<std::string> items(const char* control) const { return main().at(control).items.lines(); }
+};
+
+}  // namespace aquamere
