@@ -1,0 +1,18 @@
+#pragma once
+
+#include "report/file_port.h"
+
+namespace aquamere {
+
+// The report's file port on the real file system. Every call opens the file
+// and closes it before it returns; an append is one write of whole lines,
+// and a write that fails part-way is cut back, so no half line stays.
+class DiskFiles : public FilePort {
+ public:
+  void append(const std::string& path, std::string_view bytes) override;
+  void replace(const std::string& path, std::string_view bytes) override;
+  void read_lines(const std::string& path,
+                  const std::function<void(std::string_view line)>& line) override;
+};
+
+}  // namespace aquamere
