@@ -1,0 +1,65 @@
+#include "hydraulics/pipe_sizing.h"
+
+#include "common/arith.h"
+#include "common/convert.h"
+#include "common/numtext.h"
+
+namespace aquamere {
+namespace {
+
+// Each stage of the choice steps on while the size tried runs faster than
+// its limit. A size whose bore has reached `final_from_mm` when a stage ends
+// is kept: large pipes may run at up to 2.0 m/s, middle ones at 1.5 and
+// 1.2 m/s, while the smallest branch pipes must stay below 1.0 m/s.
+struct Stage {
+  double limit;
+  bool at_limit_too;  // the last stage also steps on at exactly its limit
+  double final_from_mm;
+};
+
+constexpr Stage stages[] = {
+    {2.0, false, 80},
+    {1.5, false, 40},
+    {1.2, false, 20},
+    {1.0, true, 0},
+};
+
+bool too_fast(const std::string& velocity, const Stage& stage) {
+  const double shown = strict_number(velocity, "流速");
+  return stage.at_limit_too ? shown >= stage.limit : shown > stage.limit;
+}
+
+}  // namespace
+
+std::string velocity_text(double qg, double dj) {
+  const double flow_term = arith::finite(qg * 4, "流速");
+  const double bore_term = arith::finite(dj * dj * 3.14, "流速");
+  return four_decimal_text(arith::finite(1000 * arith::divide(flow_term, bore_term, "流速"), "流速"));
+}
+
+std::string friction_text(double qg, double dj, float coef_i) {
+  const double flow_term = arith::finite(static_cast<double>(coef_i) * arith::power(qg, 1.774, "1000i"), "1000i");
+  const double gradient = arith::divide(flow_term, arith::power(dj, 4.774, "1000i"), "1000i");
+  return four_decimal_text(arith::finite(gradient * 100000, "1000i"));
+}
+
+SizeRange candidate_sizes(double qg) {
+  if (qg <= 0) return {};
+  if (qg < 1.2) return {0, 8};
+  if (qg <= 7) return {2, 9};
+  if (qg <= 16.5) return {4, 9};
+  return {7, 9};
+}
+
+SizeChoice choose_pipe_size(std::string_view flow, const InnerDiameters& inner, float coef_i) {
+  const double qg = strict_number(flow, flow_quantity);
+  std::size_t k = 0;
+  std::string velocity = velocity_text(qg, inner[k]);
+  for (const Stage& stage : stages) {
+    while (k + 1 < size_count && too_fast(velocity, stage)) velocity = velocity_text(qg, inner[++k]);
+    if (inner[k] >= stage.final_from_mm) break;
+  }
+  return {k, nominal_sizes[k], velocity, friction_text(qg, inner[k], coef_i)};
+}
+
+}  // namespace aquamere

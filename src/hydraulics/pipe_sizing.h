@@ -1,0 +1,54 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "hydraulics/materials.h"
+
+namespace aquamere {
+
+// Inner diameters in mm of De20 … De110 of the material in force.
+using InnerDiameters = std::array<double, size_count>;
+
+// How failure messages name the two inputs of the pipe formulas.
+inline constexpr std::string_view flow_quantity = "设计秒流量";
+inline constexpr std::string_view diameter_quantity = "管道内径";
+
+// Mean velocity in m/s of qg l/s through a pipe of dj mm inner diameter,
+// with 3.14 for π as the design tables are drawn up; as 4-decimal text.
+std::string velocity_text(double qg, double dj);
+
+// The unit friction loss "1000i" of the plastic-pipe formula
+// i = coef · qg^1.774 / dj^4.774 (× 10^5 for l/s and mm), as 4-decimal text.
+// coef_i is the material constant kept in single precision.
+std::string friction_text(double qg, double dj, float coef_i);
+
+// The sizes worth listing for a flow: [first, end) indices into De20 … De110.
+// Small flows are shown from De20 up to De90, large ones only the sizes that
+// can carry them; a flow of 0 or less lists nothing.
+struct SizeRange {
+  std::size_t first = 0;
+  std::size_t end = 0;
+  friend bool operator==(const SizeRange&, const SizeRange&) = default;
+};
+SizeRange candidate_sizes(double qg);
+
+// The size the automatic choice settles on, with the velocity and 1000i
+// shown for it.
+struct SizeChoice {
+  std::size_t index = 0;  // 0 for De20 … 8 for De110
+  std::string_view size;  // "De20" … "De110"
+  std::string velocity;
+  std::string friction;
+  friend bool operator==(const SizeChoice&, const SizeChoice&) = default;
+};
+
+// Walks the sizes from De20 upward under stricter and stricter velocity
+// limits, judging each size by its velocity as shown (4 decimals). The flow
+// is the text of the flow box, read strictly. A flow too large even for
+// De110 at 2.0 m/s still gets De110: the table has nothing larger.
+SizeChoice choose_pipe_size(std::string_view flow, const InnerDiameters& inner, float coef_i);
+
+}  // namespace aquamere
