@@ -32,6 +32,8 @@ class Driver {
   virtual bool window_open(const std::string& window) = 0;
   // A public variable of the main window, or coef_i, as its general text.
   virtual std::string variable(const std::string& name) = 0;
+  // Where the report writer would write now (`report_path` of variables.h).
+  virtual std::string report_path() = 0;
 };
 
 }  // namespace aquamere::scenario

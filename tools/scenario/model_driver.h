@@ -1,0 +1,14 @@
+#pragma once
+
+#include <memory>
+
+#include "common/dialogs.h"
+#include "report/file_port.h"
+#include "scenario/driver.h"
+
+namespace aquamere::scenario {
+
+// Plays scenarios straight into the form model; checks read the model.
+std::unique_ptr<Driver> make_model_driver(DialogPort& dialogs, FilePort& files);
+
+}  // namespace aquamere::scenario

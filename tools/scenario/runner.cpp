@@ -1,0 +1,208 @@
+#include "scenario/runner.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "report/disk_files.h"
+#include "scenario/report_lines.h"
+#include "scenario/script.h"
+
+namespace aquamere::scenario {
+namespace fs = std::filesystem;
+namespace {
+
+using Shown = ScriptedDialogs::Shown;
+
+// Splits "frmset.txt_h" into window and control; a bare name is a window
+// when it names one, otherwise a control of the main window.
+std::pair<std::string, std::string> target(const std::string& name) {
+  if (const std::size_t dot = name.find('.'); dot != std::string::npos) {
+    return {name.substr(0, dot), name.substr(dot + 1)};
+  }
+  if (name.starts_with("frm") || name.starts_with("Frm") || name.starts_with("Fm")) return {name, ""};
+  return {"frmmain", name};
+}
+
+std::string joined(const std::vector<std::string>& items) {
+  std::string out;
+  for (const std::string& item : items) out += (out.empty() ? "\"" : " \"") + item + "\"";
+  return "[" + out + "]";
+}
+
+class Play {
+ public:
+  Play(const std::string& file, Driver& driver, ScriptedDialogs& dialogs)
+      : file_(file), driver_(driver), dialogs_(dialogs) {}
+
+  void step(const Step& s) {
+    line_ = s.line;
+    const auto& a = s.args;
+    if (s.verb == "type") { auto [w, c] = target(a[0]); driver_.type(w, c, a[1]); }
+    else if (s.verb == "click") { auto [w, c] = target(a[0]); driver_.click(w, c); }
+    else if (s.verb == "dblclick") { auto [w, c] = target(a[0]); driver_.double_click(w, c); }
+    else if (s.verb == "key") driver_.key(a[0]);
+    else if (s.verb == "close") driver_.close(a[0]);
+    else if (s.verb == "answer") dialogs_.answer(a[0]);
+    else if (s.verb == "cancel") dialogs_.cancel();
+    else if (s.verb == "screenshot") driver_.screenshot(a[0], a[1]);
+    else check(s);
+  }
+
+  // What the scenario left unchecked or unused fails it.
+  void finish() {
+    line_ = 0;
+    for (; next_box_ < dialogs_.shown().size(); ++next_box_) {
+      const Shown& box = dialogs_.shown()[next_box_];
+      if (box.type != Shown::Type::Input) problem("a message box nobody checked: \"" + box.text + "\"");
+    }
+    for (; next_input_ < dialogs_.shown().size(); ++next_input_) {
+      const Shown& box = dialogs_.shown()[next_input_];
+      if (box.type == Shown::Type::Input) problem("an input box nobody checked: \"" + box.text + "\"");
+    }
+    if (dialogs_.unused_answers() > 0) problem("an answer no input box asked for");
+  }
+
+  const std::vector<std::string>& problems() const { return problems_; }
+
+  void problem(const std::string& text) {
+    const std::string where = line_ == 0 ? "end" : std::to_string(line_);
+    problems_.push_back(file_ + ":" + where + ": " + text);
+  }
+
+ private:
+  void check(const Step& s) {
+    const auto& a = s.args;
+    if (s.verb == "expect") {
+      auto [w, c] = target(a[0]);
+      compare(a[1], driver_.text(w, c));
+    } else if (s.verb == "expect-list") {
+      auto [w, c] = target(a[0]);
+      compare(joined({a.begin() + 1, a.end()}), joined(driver_.items(w, c)));
+    } else if (s.verb == "expect-align") {
+      auto [w, c] = target(a[0]);
+      compare(a[1], driver_.align(w, c));
+    } else if (s.verb == "expect-var") {
+      compare(a[1], driver_.variable(a[0]));
+    } else if (s.verb == "expect-msg") {
+      const Shown* box = next(next_box_, false);
+      if (box == nullptr) return problem("expected message \"" + a[0] + "\", got no message box");
+      if (box->type == Shown::Type::Failure) return problem("expected message \"" + a[0] + "\", got failure \"" + box->text + "\"");
+      compare_title(*box);
+      compare(a[0], box->text);
+    } else if (s.verb == "expect-error") {
+      const Shown* box = next(next_box_, false);
+      if (box == nullptr) return problem("expected a failure message, got no message box");
+      if (box->type != Shown::Type::Failure) return problem("expected a failure message, got \"" + box->text + "\"");
+      compare_title(*box);
+    } else if (s.verb == "expect-prompt") {
+      const Shown* box = next(next_input_, true);
+      if (box == nullptr) return problem("expected input box \"" + a[0] + "\", got none");
+      compare_title(*box);
+      compare(a[0], box->text);
+    } else if (s.verb == "expect-window") {
+      if (a[1] != "open" && a[1] != "closed") throw std::invalid_argument("expect-window takes open or closed");
+      compare(a[1], driver_.window_open(a[0]) ? "open" : "closed");
+    } else {
+      check_report(s);
+    }
+  }
+
+  void check_report(const Step& s) {
+    const std::string path = driver_.report_path();
+    if (s.verb == "expect-no-report") {
+      if (fs::exists(path)) problem("expected no report, got the file \"" + path + "\"");
+      return;
+    }
+    if (!fs::exists(path)) return problem("expected a report, got no file \"" + path + "\"");
+    const std::vector<std::string> lines = report_lines(path);
+    if (s.verb == "expect-report-lines") return compare(s.args[0], std::to_string(lines.size()));
+    const long n = std::stol(s.args[0]);
+    const long index = n > 0 ? n - 1 : static_cast<long>(lines.size()) + n;
+    if (n == 0 || index < 0 || index >= static_cast<long>(lines.size())) {
+      return problem("expected report line " + s.args[0] + ", got " + std::to_string(lines.size()) + " lines");
+    }
+    compare(s.args[1], lines[static_cast<std::size_t>(index)]);
+  }
+
+  const Shown* next(std::size_t& cursor, bool input) {
+    const auto& shown = dialogs_.shown();
+    while (cursor < shown.size() && (shown[cursor].type == Shown::Type::Input) != input) ++cursor;
+    return cursor < shown.size() ? &shown[cursor++] : nullptr;
+  }
+
+  void compare_title(const Shown& box) {
+    if (box.title != app_title) problem("expected the title \"Aquamere\", got \"" + box.title + "\"");
+  }
+
+  void compare(const std::string& expected, const std::string& got) {
+    if (expected != got) problem("expected \"" + expected + "\" got \"" + got + "\"");
+  }
+
+  std::string file_;
+  Driver& driver_;
+  ScriptedDialogs& dialogs_;
+  int line_ = 0;
+  std::size_t next_box_ = 0, next_input_ = 0;
+  std::vector<std::string> problems_;
+};
+
+std::string read_whole(const std::string& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) throw ScriptError(file + ": cannot be read");
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// A fresh empty working directory for one scenario; it becomes the current
+// directory so the default report path names a file inside it.
+fs::path fresh_directory(const std::string& file, const std::string& keep) {
+  fs::path dir;
+  if (keep.empty()) {
+    std::string pattern = (fs::temp_directory_path() / "aquamere-scenario-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) throw ScriptError(file + ": no temporary directory");
+    dir = pattern;
+  } else {
+    dir = fs::absolute(keep) / fs::path(file).stem();
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  fs::current_path(dir);
+  return dir;
+}
+
+}  // namespace
+
+Outcome run_scenario(const std::string& file, const DriverFactory& make_driver, const std::string& keep) {
+  const fs::path file_path = fs::absolute(file);
+  const fs::path home = fs::current_path();
+  Outcome outcome;
+  try {
+    const std::vector<Step> steps = parse_script(read_whole(file_path.string()), file);
+    const fs::path dir = fresh_directory(file, keep);
+    {
+      ScriptedDialogs dialogs;
+      DiskFiles files;
+      std::unique_ptr<Driver> driver = make_driver(dialogs, files);
+      Play play(file, *driver, dialogs);
+      try {
+        for (const Step& s : steps) play.step(s);
+        play.finish();
+      } catch (const std::exception& error) {
+        play.problem(std::string("the step cannot be played: ") + error.what());
+      }
+      outcome.problems = play.problems();
+    }
+    fs::current_path(home);
+    if (keep.empty()) fs::remove_all(dir);
+  } catch (const ScriptError& error) {
+    fs::current_path(home);
+    outcome.problems.push_back(error.what());
+  }
+  outcome.passed = outcome.problems.empty();
+  return outcome;
+}
+
+}  // namespace aquamere::scenario

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/dialogs.h"
+#include "report/file_port.h"
+#include "scenario/driver.h"
+
+namespace aquamere::scenario {
+
+using DriverFactory = std::function<std::unique_ptr<Driver>(DialogPort&, FilePort&)>;
+
+struct Outcome {
+  bool passed = true;
+  std::vector<std::string> problems;  // "FILE:LINE: expected … got …"
+};
+
+// Plays one scenario file against a fresh program in a fresh empty working
+// directory. With a non-empty `keep`, that directory is kept as
+// keep/<file name without extension>; otherwise it is removed afterwards.
+Outcome run_scenario(const std::string& file, const DriverFactory& make_driver, const std::string& keep);
+
+}  // namespace aquamere::scenario

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "mainwindow/program.h"
+
+namespace aquamere::scenario {
+
+// A public variable of the main window (Ng, Qg, ac, U, zg1, zg2, ng1, ng3,
+// de20 … de110, de_de, v_v, i_i) or coef_i, as its general text ("" when
+// empty). Throws std::invalid_argument for an unknown name.
+std::string variable_text(const ProgramState& state, const std::string& name);
+
+// The report goes where the settings dialog says, "c:\file.txt" until the
+// dialog exists.
+std::string report_path(const ProgramState& state);
+
+}  // namespace aquamere::scenario
