@@ -1,5 +1,11 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
+#include "report/book_vars.h"
+#include "report/gb18030.h"
+
 namespace aquamere {
 
 class Program;
@@ -17,7 +23,15 @@ class ModFile {
   void put_sum();    // appends the summary block
 
  private:
+  BookVars& book();
+  // Takes the path from the settings dialog at each call, so a path changed
+  // there holds from the next procedure on.
+  std::string report_path();
+  // The lines encoded for the report, each with its CR LF.
+  std::string encoded(const std::vector<std::string>& lines);
+
   Program& program_;
+  Gb18030 codec_;
 };
 
 }  // namespace aquamere

@@ -1,0 +1,142 @@
+#include "report/disk_files.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "common/failure.h"
+
+namespace aquamere {
+namespace {
+
+// The system's reason in the user's words; the rarer ones as the system
+// words them. A file opened for writing is created when missing, so there a
+// missing entry can only be a folder on the way to it.
+std::string reason(const std::string& path, int error, bool creating) {
+  switch (error) {
+    case ENOENT:
+      if (path.empty()) return "没有给出文件名";
+      return creating ? "路径中的文件夹不存在" : "文件不存在";
+    case ENOTDIR:
+      return "路径中有一部分不是文件夹";
+    case EISDIR:
+      return "这是一个文件夹，不是文件";
+    case EACCES:
+    case EPERM:
+      return "没有访问权限";
+    case ENOSPC:
+    case EDQUOT:
+      return "磁盘已满";
+    case EFBIG:
+      return "文件超出了系统允许的大小";
+    case ENAMETOOLONG:
+      return "路径太长";
+    case EROFS:
+      return "文件系统是只读的";
+    default:
+      return std::strerror(error);
+  }
+}
+
+[[noreturn]] void fail(const char* doing, const std::string& path, int error, bool creating = true) {
+  throw Failure(std::string(doing) + "计算书“" + path + "”：" + reason(path, error, creating) + "。");
+}
+
+// The file is closed on every way out of a call, a failure included.
+class OpenFile {
+ public:
+  OpenFile(const std::string& path, int flags)
+      : path_(path), fd_(::open(path.c_str(), flags | O_CLOEXEC, 0666)) {
+    if (fd_ < 0) fail("无法打开", path_, errno, (flags & O_CREAT) != 0);
+  }
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
+  ~OpenFile() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+
+  // A close that fails can report a write the disk did not take.
+  void close() {
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0 && errno != EINTR) fail("无法写入", path_, errno);
+  }
+
+  // Writes all the bytes at the end of the file. When the disk takes only
+  // part of them, the file is cut back to where it ended before, so no half
+  // line is left behind to spoil the report.
+  void write_whole(std::string_view bytes) {
+    const off_t before = ::lseek(fd_, 0, SEEK_END);
+    while (!bytes.empty()) {
+      const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) {
+        const int error = n < 0 ? errno : ENOSPC;
+        if (before >= 0 && ::ftruncate(fd_, before) != 0) {
+          // A device such as /dev/full cannot be cut; it holds no lines to spoil.
+        }
+        fail("无法写入", path_, error);
+      }
+      bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+  }
+
+  // Reads the next chunk into `buffer`; an empty view at the end.
+  std::string_view read_chunk(std::vector<char>& buffer) {
+    for (;;) {
+      const ssize_t n = ::read(fd_, buffer.data(), buffer.size());
+      if (n >= 0) return {buffer.data(), static_cast<std::size_t>(n)};
+      if (errno != EINTR) fail("无法读取", path_, errno);
+    }
+  }
+
+ private:
+  const std::string& path_;
+  int fd_;
+};
+
+void write_file(const std::string& path, int flags, std::string_view bytes) {
+  OpenFile file(path, O_WRONLY | O_CREAT | flags);
+  if (!bytes.empty()) file.write_whole(bytes);
+  file.close();
+}
+
+// A line ends at LF; a CR before the LF belongs to the line end.
+std::string_view without_cr(std::string_view line) {
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return line;
+}
+
+}  // namespace
+
+void DiskFiles::append(const std::string& path, std::string_view bytes) { write_file(path, O_APPEND, bytes); }
+
+void DiskFiles::replace(const std::string& path, std::string_view bytes) { write_file(path, O_TRUNC, bytes); }
+
+// Reads in large chunks; only a line that straddles two chunks is copied.
+void DiskFiles::read_lines(const std::string& path, const std::function<void(std::string_view)>& line) {
+  constexpr std::size_t chunk_size = 1 << 20;
+  OpenFile file(path, O_RDONLY);
+  std::vector<char> buffer(chunk_size);
+  std::string straddling;
+  for (std::string_view chunk = file.read_chunk(buffer); !chunk.empty(); chunk = file.read_chunk(buffer)) {
+    for (std::size_t end = chunk.find('\n'); end != std::string_view::npos; end = chunk.find('\n')) {
+      if (straddling.empty()) {
+        line(without_cr(chunk.substr(0, end)));
+      } else {
+        straddling.append(chunk.substr(0, end));
+        line(without_cr(straddling));
+        straddling.clear();
+      }
+      chunk.remove_prefix(end + 1);
+    }
+    straddling.append(chunk);
+  }
+  if (!straddling.empty()) line(straddling);
+}
+
+}  // namespace aquamere

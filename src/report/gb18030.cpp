@@ -1,0 +1,65 @@
+#include "report/gb18030.h"
+
+#include <cerrno>
+#include <stdexcept>
+
+namespace aquamere {
+namespace {
+
+const iconv_t no_converter = reinterpret_cast<iconv_t>(-1);
+const std::size_t conversion_failed = static_cast<std::size_t>(-1);
+
+iconv_t open_converter(const char* to, const char* from) {
+  const iconv_t cd = iconv_open(to, from);
+  if (cd == no_converter) {
+    throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
+  }
+  return cd;
+}
+
+// Converts all of `in`; where a byte does not convert, writes `replacement`
+// in the target encoding and goes on after that byte.
+std::string convert(iconv_t cd, std::string_view in, std::string_view replacement) {
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  std::string out(in.size() * 2 + 16, '\0');
+  char* in_at = const_cast<char*>(in.data());
+  std::size_t in_left = in.size();
+  std::size_t written = 0;
+  while (in_left > 0) {
+    char* out_at = out.data() + written;
+    std::size_t out_left = out.size() - written;
+    const std::size_t result = iconv(cd, &in_at, &in_left, &out_at, &out_left);
+    written = out.size() - out_left;
+    if (result != conversion_failed) break;
+    if (errno == E2BIG) {
+      out.resize(out.size() * 2);
+    } else {  // EILSEQ, or EINVAL for a sequence cut off at the end
+      out.resize(written);
+      out.append(replacement);
+      written = out.size();
+      ++in_at;
+      --in_left;
+      out.resize(written + in_left * 2 + 16);
+    }
+  }
+  out.resize(written);
+  return out;
+}
+
+}  // namespace
+
+Gb18030::Gb18030()
+    : to_gb18030_(open_converter("GB18030", "UTF-8")), to_utf8_(open_converter("UTF-8", "GB18030")) {}
+
+Gb18030::~Gb18030() {
+  iconv_close(to_gb18030_);
+  iconv_close(to_utf8_);
+}
+
+std::string Gb18030::encode(std::string_view utf8) {
+  return convert(to_gb18030_, utf8, "\x84\x31\xA4\x37");  // U+FFFD
+}
+
+std::string Gb18030::decode(std::string_view bytes) { return convert(to_utf8_, bytes, "\uFFFD"); }
+
+}  // namespace aquamere

@@ -1,0 +1,62 @@
+#include "report/gb18030.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace aquamere {
+namespace {
+
+struct Encoding {
+  const char* text;
+  std::string bytes;
+};
+
+// GBK's own bytes for what GBK has; GB18030's for what it lacks.
+const Encoding encodings[] = {
+    {"De25 0.35", "De25 0.35"},
+    {"管段编号", "\xB9\xDC\xB6\xCE\xB1\xE0\xBA\xC5"},
+    {"∑Ng", "\xA1\xC6Ng"},
+    {"ΣUo", "\xA6\xB2Uo"},
+    {"米水柱。", "\xC3\xD7\xCB\xAE\xD6\xF9\xA1\xA3"},
+    {"€", "\xA2\xE3"},
+    {"𠀀", "\x95\x32\x82\x36"},
+    {"管𠀀段", "\xB9\xDC\x95\x32\x82\x36\xB6\xCE"},
+    {"", ""},
+};
+
+TEST(Gb18030, WritesGbkBytesAndKeepsWhatGbkLacks) {
+  Gb18030 codec;
+  for (const Encoding& e : encodings) {
+    EXPECT_EQ(codec.encode(e.text), e.bytes) << e.text;
+    EXPECT_EQ(codec.decode(e.bytes), e.text) << e.text;
+  }
+}
+
+TEST(Gb18030, BytesThatDoNotDecodeBecomeReplacementCharacters) {
+  Gb18030 codec;
+  const std::pair<std::string, const char*> cases[] = {
+      {"a\xFF!", "a\uFFFD!"},
+      {"\xB9\xDC\xFF\xB6\xCE", "管\uFFFD段"},
+      {"\xB9", "\uFFFD"},                 // a character cut off at the end of the line
+      {"\x95\x32\x82", "\uFFFD2\uFFFD"},  // likewise a four-byte one
+  };
+  for (const auto& [bytes, text] : cases) EXPECT_EQ(codec.decode(bytes), text);
+}
+
+TEST(Gb18030, TextThatIsNotUtf8IsWrittenAsReplacementCharacter) {
+  Gb18030 codec;
+  EXPECT_EQ(codec.encode("a\xC3!"), "a\x84\x31\xA4\x37!");
+}
+
+// Each bad byte turns into three bytes of text: the output grows past its
+// first estimate.
+TEST(Gb18030, ManyBadBytesDecodeWhole) {
+  Gb18030 codec;
+  std::string text;
+  for (int i = 0; i < 1000; ++i) text += "\uFFFD";
+  EXPECT_EQ(codec.decode(std::string(1000, '\xFF')), text);
+}
+
+}  // namespace
+}  // namespace aquamere
