@@ -38,7 +38,8 @@ std::string velocity_text(double qg, double dj) {
 }
 
 std::string friction_text(double qg, double dj, float coef_i) {
-  const double flow_term = arith::finite(static_cast<double>(coef_i) * arith::power(qg, 1.774, "1000i"), "1000i");
+  const double flow_term =
+      arith::finite(static_cast<double>(coef_i) * arith::power(qg, 1.774, "1000i"), "1000i");
   const double gradient = arith::divide(flow_term, arith::power(dj, 4.774, "1000i"), "1000i");
   return four_decimal_text(arith::finite(gradient * 100000, "1000i"));
 }

@@ -25,9 +25,7 @@ double FrmMain::leading(const char* control) const {
 // force. No control is touched: the table label already names PP-R.
 void FrmMain::load() {
   vars().ng3 = Fixed4();
-  for (std::size_t i = 0; i + 1 < size_count; ++i) vars().de[i] = ppr.inner[i];
-  vars().de[size_count - 1] = std::string(ppr.de110);
-  program_.state().coef_i = ppr.coef_i;
+  load_table(ppr);
 }
 
 void FrmMain::handle(const Event& event) {

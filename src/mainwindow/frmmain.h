@@ -11,6 +11,7 @@
 namespace aquamere {
 
 class Program;
+struct Material;
 
 // The main window's procedures. The window's controls and public variables
 // live in the program state; this object only acts on them, in the system's
@@ -68,6 +69,8 @@ class FrmMain {
   // The text of a box read strictly as a number; a failure names the box.
   double number(const char* control) const;
   double leading(const char* control) const;
+  // Puts a material's inner diameters and 1000i coefficient in force.
+  void load_table(const Material& material);
 
   Program& program_;
 };

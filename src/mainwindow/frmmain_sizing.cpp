@@ -1,14 +1,92 @@
 // Pipe table in force, velocity, 1000i, the candidate listing and the
 // automatic size choice.
+#include "common/convert.h"
+#include "common/numtext.h"
+#include "hydraulics/materials.h"
+#include "hydraulics/pipe_sizing.h"
 #include "mainwindow/frmmain.h"
 #include "mainwindow/program.h"
 
 namespace aquamere {
+namespace {
 
-void FrmMain::set_dj() {}
-std::string FrmMain::vvv(const Value&, const Value&) const { return {}; }
-std::string FrmMain::iii(const Value&, const Value&) const { return {}; }
-void FrmMain::djj_v_i() {}
-void FrmMain::v_de_i() {}
+// Shown for every material: the wording dates from the PP-R tables.
+constexpr std::string_view too_fast_warning = "流速过大，De100的PP-R管已不能满足规范要求.";
+
+constexpr const char* size_list = "List1";
+constexpr const char* velocity_list = "List2";
+constexpr const char* friction_list = "List3";
+
+InnerDiameters inner_diameters(const MainVars& vars) {
+  InnerDiameters inner{};
+  for (std::size_t k = 0; k < size_count; ++k) inner[k] = vars.de[k].number(diameter_quantity);
+  return inner;
+}
+
+}  // namespace
+
+void FrmMain::load_table(const Material& material) {
+  for (std::size_t k = 0; k + 1 < size_count; ++k) vars().de[k] = material.inner[k];
+  vars().de[size_count - 1] = std::string(material.de110);
+  program_.state().coef_i = material.coef_i;
+}
+
+// Loads the material chosen in the settings dialog and names its table.
+// The options are one exclusive group, so at most one row is loaded.
+void FrmMain::set_dj() {
+  const Form& settings = program_.window("frmset");
+  for (const Material& material : materials) {
+    if (settings.value(material.option) != 1) continue;
+    load_table(material);
+    form().set_text("Label5", std::string(material.caption));
+  }
+}
+
+std::string FrmMain::vvv(const Value& qg, const Value& dj) const {
+  if (qg.equals_text("")) return "";
+  return velocity_text(qg.number(flow_quantity), dj.number(diameter_quantity));
+}
+
+std::string FrmMain::iii(const Value& qg, const Value& dj) const {
+  if (qg.equals_text("")) return "";
+  return friction_text(qg.number(flow_quantity), dj.number(diameter_quantity), program_.state().coef_i);
+}
+
+// Lists the candidate sizes for the unrounded flow Qg, and warns when even
+// the largest size listed runs faster than 2 m/s.
+void FrmMain::djj_v_i() {
+  Form& f = form();
+  for (const char* list : {size_list, velocity_list, friction_list}) f.at(list).items.clear();
+  const Value qg = vars().Qg;
+  if (qg.equals_text("")) {
+    f.set_text("lbqg", "");
+    return;
+  }
+  f.at(size_list).items.add("管径mm");
+  f.at(velocity_list).items.add("流速m/s");
+  f.at(friction_list).items.add("1000i");
+  const double flow = qg.number(flow_quantity);
+  f.set_text("lbqg", "Qg=" + four_decimal_text(flow));
+  const SizeRange range = candidate_sizes(flow);
+  for (std::size_t k = range.first; k < range.end; ++k) {
+    f.at(size_list).items.add(std::string(nominal_sizes[k]));
+    f.at(velocity_list).items.add(vvv(qg, vars().de[k]));
+    f.at(friction_list).items.add(iii(qg, vars().de[k]));
+  }
+  if (range.first == range.end) return;
+  if (strict_number(f.at(velocity_list).items.lines().back(), "流速") > 2) program_.message(too_fast_warning);
+}
+
+// Chooses the size for the flow as shown in t_qg, which from here on is Qg.
+void FrmMain::v_de_i() {
+  const std::string flow = form().text("t_qg");
+  if (flow.empty()) return;
+  vars().Qg = flow;
+  const SizeChoice choice = choose_pipe_size(flow, inner_diameters(vars()), program_.state().coef_i);
+  vars().v_v = choice.velocity;
+  vars().i_i = choice.friction;
+  vars().de_de = std::string(choice.size);
+  form().set_text("t_de", std::string(choice.size));
+}
 
 }  // namespace aquamere

@@ -3,15 +3,77 @@
 #include "mainwindow/program.h"
 
 namespace aquamere {
+namespace {
 
+constexpr const char* dwelling_frame = "frmstye";
+constexpr const char* material_frame = "frmgc";
+
+Control frame(const char* name, const char* text, Rect rect) {
+  return {.name = name, .kind = Kind::Frame, .text = text, .rect = rect};
+}
+
+Control option(const char* name, const char* text, const char* parent, Rect rect, int tab) {
+  return {.name = name, .kind = Kind::OptionButton, .text = text, .parent = parent, .rect = rect, .tab = tab};
+}
+
+Control caption(const char* name, const char* text, Rect rect) {
+  return {.name = name, .kind = Kind::Label, .text = text, .rect = rect};
+}
+
+// `label` names the setting in failure messages about its text.
+Control text_box(const char* name, const char* text, Rect rect, int tab, const char* label) {
+  return {.name = name, .kind = Kind::TextBox, .text = text, .rect = rect, .tab = tab, .label = label};
+}
+
+}  // namespace
+
+// No option is preset: the dwelling class stays unchosen until the user
+// picks one, so OK then leaves the household parameters alone.
 Form frmset_layout() {
   Form form{.name = "frmset", .caption = "计算参数设置", .width = 5895, .height = 2550};
-  form.controls.push_back({.name = "txtfile", .kind = Kind::TextBox, .text = "c:\\file.txt", .rect = {4440, 360, 1335, 375}, .tab = 12, .label = "计算书保存路径"});
-  form.controls.push_back({.name = "txt_h", .kind = Kind::TextBox, .text = "0.25", .rect = {4560, 960, 735, 390}, .tab = 14, .align = Align::Center, .label = "局部水头损失系数:"});
+  form.controls = {
+      frame(dwelling_frame, "住宅类型", {240, 120, 2655, 1095}),
+      option("Op_1", "Ⅰ类住宅", dwelling_frame, {120, 240, 1215, 375}, 10),
+      option("op_2", "Ⅱ类住宅", dwelling_frame, {120, 720, 1215, 255}, 9),
+      option("op_3", "Ⅲ类住宅", dwelling_frame, {1320, 240, 1095, 375}, 8),
+      option("op_4", "别    墅", dwelling_frame, {1320, 720, 1095, 255}, 7),
+      frame(material_frame, "管材选取", {240, 1320, 2655, 975}),
+      option("op_jd", "PP-R_JD", material_frame, {120, 240, 1095, 180}, 3),
+      option("op_sc", "硬聚氯乙稀", material_frame, {1320, 240, 1215, 255}, 2),
+      option("op_ppr", "PP-R", material_frame, {120, 600, 1095, 180}, 1),
+      option("op_lz", "PP-R_LZ", material_frame, {1320, 600, 1095, 180}, 4),
+      caption("Label1", "计算书保存路径", {3000, 480, 1455, 255}),
+      text_box("txtfile", "c:\\file.txt", {4440, 360, 1335, 375}, 12, "计算书保存路径"),
+      caption("Label2", "局部水头损失系数:", {3000, 1080, 1575, 255}),
+      text_box("txt_h", "0.25", {4560, 960, 735, 390}, 14, "局部水头损失系数"),
+      {.name = "cmddone",
+       .kind = Kind::CommandButton,
+       .text = "OK",
+       .rect = {4680, 1800, 855, 375},
+       .tab = 5},
+  };
+  form.at("txt_h").align = Align::Center;
   return form;
 }
 
-void frmset_shown(Program&) {}
-void frmset_handle(Program&, const Event&) {}
+void frmset_shown(Program& program) {
+  Form& form = program.window("frmset");
+  for (const Control& c : form.controls) {
+    if (c.parent == material_frame && c.value == 1) return;
+  }
+  form.select_option("op_ppr");
+}
+
+// OK applies the material, then the dwelling class, to the main window and
+// hides the dialog, which keeps every choice for the next opening. With the
+// main window already closed there is nothing to apply to.
+void frmset_handle(Program& program, const Event& event) {
+  if (event.type != Event::Type::Click || event.control != "cmddone") return;
+  if (program.find_window("frmmain") != nullptr) {
+    program.frmmain().set_dj();
+    program.frmmain().set_styl();
+  }
+  program.hide("frmset");
+}
 
 }  // namespace aquamere

@@ -24,11 +24,17 @@ InnerDiameters inner_of(const Material& m) {
 }
 
 TEST(PipeFormulas, VelocityAndFrictionAsShown) {
-  struct Row { double qg, dj; const char *velocity, *friction; };
+  struct Row {
+    double qg, dj;
+    const char *velocity, *friction;
+  };
   const Row rows[] = {
-      {0.5, 15.6, "2.6173", "0.5282"}, {0.5, 74.8, "0.1138", "0.0003"},
-      {14, 91.6, "2.1255", "0.0417"},  {10, 91.6, "1.5182", "0.0229"},
-      {0, 15.6, "0", "0"},             {1.2, 26.2, "2.2269", "0.21"},
+      {0.5, 15.6, "2.6173", "0.5282"},
+      {0.5, 74.8, "0.1138", "0.0003"},
+      {14, 91.6, "2.1255", "0.0417"},
+      {10, 91.6, "1.5182", "0.0229"},
+      {0, 15.6, "0", "0"},
+      {1.2, 26.2, "2.2269", "0.21"},
   };
   for (const Row& r : rows) {
     EXPECT_EQ(velocity_text(r.qg, r.dj), r.velocity) << r.qg << " " << r.dj;
@@ -48,24 +54,29 @@ TEST(PipeFormulas, ImpossibleInputsFailNamingTheQuantity) {
 }
 
 TEST(CandidateSizes, WindowFollowsTheFlow) {
-  struct Row { double qg; std::size_t first, end; };
+  struct Row {
+    double qg;
+    std::size_t first, end;
+  };
   const Row rows[] = {
-      {-1, 0, 0},   {0, 0, 0},  {0.0001, 0, 8}, {0.5, 0, 8},  {1.1999, 0, 8}, {1.2, 2, 9},
-      {7, 2, 9},    {7.0001, 4, 9}, {16.5, 4, 9}, {16.6, 7, 9}, {1000, 7, 9},
+      {-1, 0, 0}, {0, 0, 0},      {0.0001, 0, 8}, {0.5, 0, 8},  {1.1999, 0, 8}, {1.2, 2, 9},
+      {7, 2, 9},  {7.0001, 4, 9}, {16.5, 4, 9},   {16.6, 7, 9}, {1000, 7, 9},
   };
   for (const Row& r : rows) EXPECT_EQ(candidate_sizes(r.qg), (SizeRange{r.first, r.end})) << r.qg;
 }
 
 TEST(ChoosePipeSize, StagedVelocityLimits) {
-  struct Row { const char *material, *flow, *size, *velocity, *friction; };
+  struct Row {
+    const char *material, *flow, *size, *velocity, *friction;
+  };
   const Row rows[] = {
-      {"PP-R", "0.5", "De32", "0.9279", "0.0444"},     // past De20 in stage 1, De25 in stage 2
-      {"PP-R", "0.2", "De25", "0.6122", "0.0289"},     // 15.6 mm needs less than 1.0 m/s
-      {"PP-R_JD", "0.2", "De20", "0.9952", "0.0888"},  // 16 mm at 0.9952 m/s is slow enough
+      {"PP-R", "0.5", "De32", "0.9279", "0.0444"},         // past De20 in stage 1, De25 in stage 2
+      {"PP-R", "0.2", "De25", "0.6122", "0.0289"},         // 15.6 mm needs less than 1.0 m/s
+      {"PP-R_JD", "0.2", "De20", "0.9952", "0.0888"},      // 16 mm at 0.9952 m/s is slow enough
       {"PP-R_JD", "0.20096", "De25", "0.6151", "0.0281"},  // exactly 1.0 m/s still steps on
       {"PP-R", "1.0", "De40", "1.1698", "0.0505"},
       {"PP-R", "3", "De63", "1.4025", "0.0397"},
-      {"PP-R", "2.0182", "De50", "1.5", "0.0595"},    // 1.50001 m/s is shown, and judged, as 1.5
+      {"PP-R", "2.0182", "De50", "1.5", "0.0595"},  // 1.50001 m/s is shown, and judged, as 1.5
       {"PP-R", "2.0183", "De63", "0.9436", "0.0197"},
       {"硬聚氯乙稀", "8", "De90", "1.5924", "0.0301"},  // 80 mm reached in stage 1
       {"PP-R_JD", "8", "De110", "1.2582", "0.0162"},
@@ -85,10 +96,12 @@ TEST(ChoosePipeSize, StagedVelocityLimits) {
 // Flows for which even De110 runs faster than 2.0 m/s: the table has no
 // larger size, so the choice stays on De110 and shows how fast it runs.
 TEST(ChoosePipeSize, FlowsTooLargeForTheTableStayOnDe110) {
-  struct Row { const char *material, *flow, *velocity, *friction; };
+  struct Row {
+    const char *material, *flow, *velocity, *friction;
+  };
   const Row rows[] = {
-      {"PP-R", "13.18", "2.001", "0.0374"},       {"PP-R", "40", "6.0729", "0.2684"},
-      {"PP-R_JD", "12.72", "2.0005", "0.0369"},   {"PP-R_LZ", "12.72", "2.0005", "0.0301"},
+      {"PP-R", "13.18", "2.001", "0.0374"},        {"PP-R", "40", "6.0729", "0.2684"},
+      {"PP-R_JD", "12.72", "2.0005", "0.0369"},    {"PP-R_LZ", "12.72", "2.0005", "0.0301"},
       {"硬聚氯乙稀", "16.66", "2.0005", "0.0331"},
   };
   for (const Row& r : rows) {
