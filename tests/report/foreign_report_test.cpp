@@ -1,0 +1,88 @@
+// A report file the program did not write — another program's text, binary
+// junk, an endless line — still views: every byte that does not decode
+// shows as U+FFFD and nothing fails.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "common/dialogs.h"
+#include "mainwindow/program.h"
+#include "report/disk_files.h"
+
+namespace aquamere {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ForeignReport : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "aquamere-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    folder = pattern;
+    report = (folder / "book.txt").string();
+    program.click("frmmain", "mnuset");
+    program.type("frmset", "txtfile", report);
+  }
+  void TearDown() override { fs::remove_all(folder); }
+
+  void write(const std::string& bytes) { std::ofstream(report, std::ios::binary) << bytes; }
+
+  // Views the report and returns the lines the viewer shows.
+  const std::vector<std::string>& view() {
+    program.click("frmmain", "mnulook");
+    EXPECT_TRUE(dialogs.messages().empty());
+    return program.find_window("frmlookover")->at("listover").items.lines();
+  }
+
+  fs::path folder;
+  std::string report;
+  ScriptedDialogs dialogs;
+  DiskFiles disk;
+  Program program{dialogs, disk};
+};
+
+TEST_F(ForeignReport, Utf8TextShowsAsGbkReadsIt) {
+  write("管径 De32\r\n");  // UTF-8 bytes, which GBK reads as other characters
+  const auto& lines = view();
+  ASSERT_GE(lines.size(), 1u);
+  EXPECT_EQ(lines[0], "绠″緞 De32");
+}
+
+TEST_F(ForeignReport, BinaryJunkAndNulBytesView) {
+  std::mt19937 random(7);
+  std::string junk(65536, '\0');
+  for (char& c : junk) c = static_cast<char>(random());
+  write(junk + std::string("\0\0a\0b\r\n", 7));
+  const auto& lines = view();
+  EXPECT_GT(lines.size(), 5u);
+}
+
+TEST_F(ForeignReport, OneMegabyteLineViewsWhole) {
+  write(std::string(1 << 20, 'x') + "\r\n");
+  const auto& lines = view();
+  EXPECT_EQ(lines[0].size(), 1u << 20);
+}
+
+TEST_F(ForeignReport, MillionShortLinesView) {
+  std::string bytes;
+  for (int i = 0; i < 1000000; ++i) bytes += "a\r\n";
+  write(bytes);
+  const auto& lines = view();
+  EXPECT_EQ(lines.size(), 1000000u + 5u);  // the file's lines, then the summary
+}
+
+TEST_F(ForeignReport, OverlongPathIsAFailureTheProgramSurvives) {
+  program.type("frmset", "txtfile", std::string(4000, 'p'));
+  program.click("frmmain", "mnulook");
+  ASSERT_EQ(dialogs.shown().size(), 1u);
+  EXPECT_EQ(dialogs.shown()[0].type, ScriptedDialogs::Shown::Type::Failure);
+  EXPECT_NE(dialogs.shown()[0].text.find("路径太长"), std::string::npos);
+  EXPECT_EQ(program.find_window("frmlookover"), nullptr);
+  EXPECT_TRUE(program.running());
+}
+
+}  // namespace
+}  // namespace aquamere
