@@ -3,6 +3,7 @@
 #include "mainwindow/program.h"
 #include "report/frmlookover.h"
 #include "settings/frmset.h"
+#include "settings/reference_windows.h"
 
 namespace aquamere {
 namespace {
@@ -14,6 +15,11 @@ const WindowType types[] = {
     {.name = "frmmain", .layout = &FrmMain::layout, .load = &load_frmmain, .handle = &handle_frmmain},
     {.name = "frmset", .layout = &frmset_layout, .on_show = &frmset_shown, .handle = &frmset_handle},
     {.name = "frmlookover", .layout = &frmlookover_layout, .load = &frmlookover_load},
+    {.name = "frma", .layout = &frma_layout, .load = &frma_load},
+    {.name = "Frmdj2", .layout = &frmdj2_layout, .load = &frmdj2_load},
+    {.name = "Fmuo", .layout = &fmuo_layout},
+    {.name = "frmv", .layout = &frmv_layout},
+    {.name = "frmabout", .layout = &frmabout_layout},
 };
 
 }  // namespace
