@@ -47,7 +47,7 @@ void Program::show(std::string_view name) {
   Form& form = window(name);
   form.shown = true;
   raised_ = std::string(name);
-  ++revision_;
+  raised_at_ = ++revision_;
   if (const WindowType* type = window_type(name); type->on_show != nullptr) type->on_show(*this);
 }
 

@@ -82,6 +82,9 @@ class Program {
   unsigned long revision() const { return revision_; }
   // The window brought to the front last, for a front end to raise.
   const std::string& raised() const { return raised_; }
+  // The revision at which it came to the front: a front end raises it again
+  // when this moves, and leaves the user's own choice of window alone when not.
+  unsigned long raised_at() const { return raised_at_; }
 
  private:
   void dispatch(const Event& event);
@@ -94,6 +97,7 @@ class Program {
   ModFile modfile_{*this};
   unsigned long revision_ = 0;
   std::string raised_;
+  unsigned long raised_at_ = 0;
 };
 
 }  // namespace aquamere

@@ -1,0 +1,130 @@
+#include "desktop/form_window.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <algorithm>
+#include <vector>
+
+#include "desktop/appearance.h"
+#include "desktop/control_widgets.h"
+#include "desktop/menus.h"
+#include "mainwindow/program.h"
+
+namespace aquamere {
+
+FormWindow::FormWindow(const Form& form, std::function<void(const UserAction&)> act)
+    : name_(form.name), act_(std::move(act)) {
+  setObjectName(QString::fromStdString(form.name));
+  auto* area = new ClientArea(this);
+  area->setFixedSize(to_pixels(form.width), to_pixels(form.height));
+  area->double_clicked = [this] { send([window = name_](Program& p) { p.double_click(window, ""); }); };
+  setCentralWidget(area);
+  add_controls(form);
+  const bool has_menus = std::any_of(form.controls.begin(), form.controls.end(),
+                                     [](const Control& c) { return c.kind == Kind::MenuItem; });
+  if (has_menus) {
+    menu_items_ = build_menu_bar(form, menuBar(), [this](const std::string& item) {
+      send([window = name_, item](Program& p) { p.click(window, item); });
+    });
+  }
+  set_tab_order(form);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  show_form(form);
+}
+
+// Frames first, so that each control can be placed inside its frame.
+void FormWindow::add_controls(const Form& form) {
+  const auto parent_of = [this](const Control& c) {
+    return c.parent.empty() ? centralWidget() : widgets_.at(c.parent);
+  };
+  for (const Control& c : form.controls) {
+    if (c.kind == Kind::Frame) widgets_[c.name] = make_control(c, parent_of(c));
+  }
+  for (const Control& c : form.controls) {
+    if (c.kind == Kind::Frame || c.kind == Kind::MenuItem) continue;
+    QWidget* widget = make_control(c, parent_of(c));
+    widgets_[c.name] = widget;
+    wire(c, widget);
+    if (c.kind == Kind::OptionButton) group_option(c, widget);
+  }
+}
+
+void FormWindow::wire(const Control& c, QWidget* widget) {
+  const std::string control = c.name;
+  const auto double_click = [this, control] {
+    send([window = name_, control](Program& p) { p.double_click(window, control); });
+  };
+  if (auto* box = dynamic_cast<TextBox*>(widget)) {
+    connect(box, &QLineEdit::textEdited, this, [this, control](const QString& text) {
+      send([window = name_, control, typed = from_qt(text)](Program& p) { p.type(window, control, typed); });
+    });
+    box->double_clicked = double_click;
+  } else if (auto* multi = dynamic_cast<MultiLineBox*>(widget)) {
+    connect(multi, &QPlainTextEdit::textChanged, this, [this, control, multi] {
+      send([window = name_, control, typed = from_qt(multi->toPlainText())](Program& p) {
+        p.type(window, control, typed);
+      });
+    });
+    multi->double_clicked = double_click;
+  } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+    connect(button, &QAbstractButton::clicked, this,
+            [this, control] { send([window = name_, control](Program& p) { p.click(window, control); }); });
+  }
+}
+
+// The options of one frame are one choice.
+void FormWindow::group_option(const Control& c, QWidget* widget) {
+  QButtonGroup*& group = option_groups_[c.parent];
+  if (group == nullptr) group = new QButtonGroup(this);
+  group->addButton(static_cast<QAbstractButton*>(widget));
+}
+
+// The control first in the tab order takes the focus when the window opens.
+void FormWindow::set_tab_order(const Form& form) {
+  std::vector<const Control*> order;
+  for (const Control& c : form.controls) {
+    if (c.tab >= 0 && control(c.name) != nullptr) order.push_back(&c);
+  }
+  std::stable_sort(order.begin(), order.end(),
+                   [](const Control* a, const Control* b) { return a->tab < b->tab; });
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    setTabOrder(control(order[i - 1]->name), control(order[i]->name));
+  }
+  if (!order.empty()) control(order.front()->name)->setFocus();
+}
+
+void FormWindow::show_form(const Form& form) {
+  const QString caption = to_qt(form.caption);
+  if (windowTitle() != caption) setWindowTitle(caption);
+  const bool first = shown_.controls.size() != form.controls.size();
+  for (std::size_t i = 0; i < form.controls.size(); ++i) {
+    const Control& c = form.controls[i];
+    if (QWidget* widget = control(c.name)) {
+      show_control(widget, c, first ? nullptr : &shown_.controls[i]);
+    } else if (QAction* item = menu_item(c.name); item != nullptr && item->text() != to_qt(c.text)) {
+      item->setText(to_qt(c.text));
+    }
+  }
+  shown_ = form;
+}
+
+QWidget* FormWindow::control(std::string_view name) const {
+  const auto it = widgets_.find(name);
+  return it == widgets_.end() ? nullptr : it->second;
+}
+
+QAction* FormWindow::menu_item(std::string_view name) const {
+  const auto it = menu_items_.find(name);
+  return it == menu_items_.end() ? nullptr : it->second;
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  send([window = name_](Program& p) { p.close(window); });
+}
+
+}  // namespace aquamere

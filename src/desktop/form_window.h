@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "common/form.h"
+
+class QAction;
+class QButtonGroup;
+
+namespace aquamere {
+
+class Program;
+
+// What the user did, to be run in the program; the desktop shows the outcome.
+using UserAction = std::function<void(Program&)>;
+
+// The Qt window of one model window, built from its form: a fixed client
+// area of the form's size holding a widget per control (each named as the
+// control), frames holding their controls, one exclusive group of options
+// per frame, the menu bar from the menu items, and the tab order. It hands
+// every user input to `act` and shows the form it is given.
+class FormWindow : public QMainWindow {
+ public:
+  FormWindow(const Form& form, std::function<void(const UserAction&)> act);
+
+  // Brings caption and controls in step with the form, touching only what
+  // changed since the form last shown.
+  void show_form(const Form& form);
+
+  // The widget of a control, nullptr for a menu item or an unknown name.
+  QWidget* control(std::string_view name) const;
+  // The action of a menu item, nullptr for an unknown name.
+  QAction* menu_item(std::string_view name) const;
+  QWidget* client() const { return centralWidget(); }
+
+ protected:
+  // The close box asks the program; the window closes when its form goes.
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void add_controls(const Form& form);
+  void wire(const Control& control, QWidget* widget);
+  void group_option(const Control& control, QWidget* widget);
+  void set_tab_order(const Form& form);
+  void send(UserAction action) { act_(action); }
+
+  std::string name_;
+  std::function<void(const UserAction&)> act_;
+  std::map<std::string, QWidget*, std::less<>> widgets_;
+  std::map<std::string, QAction*, std::less<>> menu_items_;
+  std::map<std::string, QButtonGroup*, std::less<>> option_groups_;
+  Form shown_;
+};
+
+}  // namespace aquamere

@@ -1,0 +1,39 @@
+#include "desktop/qt_dialogs.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QString>
+
+namespace aquamere {
+namespace {
+
+QString qt_text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+// A failure reads like any other message: the system's boxes carry no icon.
+void QtDialogs::message(std::string_view title, std::string_view text, bool) {
+  if (before_) before_();
+  QMessageBox box;
+  box.setWindowTitle(qt_text(title));
+  box.setTextFormat(Qt::PlainText);
+  box.setText(qt_text(text));
+  box.setIcon(QMessageBox::NoIcon);
+  box.setStandardButtons(QMessageBox::Ok);
+  box.exec();
+}
+
+std::string QtDialogs::input(std::string_view title, std::string_view prompt) {
+  if (before_) before_();
+  QInputDialog box;
+  box.setWindowTitle(qt_text(title));
+  box.setInputMode(QInputDialog::TextInput);
+  box.setLabelText(qt_text(prompt));
+  box.setTextValue(QString());
+  if (box.exec() != QDialog::Accepted) return {};
+  return box.textValue().toStdString();
+}
+
+}  // namespace aquamere

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <functional>
+
+#include "common/dialogs.h"
+
+namespace aquamere {
+
+// The real message and input boxes: the program's title, the text, OK only
+// and no icon; the input box with its prompt and an empty answer, "" when
+// cancelled. Both are modal: no other window takes input while one is up.
+class QtDialogs : public DialogPort {
+ public:
+  // Runs before each box is shown.
+  void before_each_box(std::function<void()> step) { before_ = std::move(step); }
+
+  void message(std::string_view title, std::string_view text, bool failure) override;
+  std::string input(std::string_view title, std::string_view prompt) override;
+
+ private:
+  std::function<void()> before_;
+};
+
+}  // namespace aquamere

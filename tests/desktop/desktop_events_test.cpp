@@ -1,0 +1,156 @@
+// What the user does in the real widgets reaches the program once, and what
+// the program holds afterwards is what every widget shows.
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include "desktop/control_widgets.h"
+#include "desktop_fixture.h"
+
+namespace aquamere {
+namespace {
+
+using DesktopEvents = DesktopTest;
+
+// Types into a box as a user does: select the old text, type over it.
+void type_over(QLineEdit* box, const QString& text) {
+  box->setFocus();
+  box->selectAll();
+  QTest::keyClicks(box, text);
+}
+
+QStringList lines_of(QListWidget* list) {
+  QStringList lines;
+  for (int i = 0; i < list->count(); ++i) lines.append(list->item(i)->text());
+  return lines;
+}
+
+TEST_F(DesktopEvents, TypingReachesTheProgramAndItsResultsShow) {
+  const unsigned long before = program.revision();
+  type_over(widget<QLineEdit>("frmmain", "t_Ng"), "2.5");
+  type_over(widget<QLineEdit>("frmmain", "t_fz"), "4");
+  EXPECT_EQ(main_text("t_Ng"), "2.5");
+  EXPECT_EQ(widget<QLineEdit>("frmmain", "t_ngz")->text(), "10");
+  EXPECT_EQ(program.revision(), before + 4);  // one change per key, "4" replacing "1" is one key
+}
+
+TEST_F(DesktopEvents, CoefficientPresetsFollowTheCheckBox) {
+  type_over(widget<QLineEdit>("frmmain", "t_ky"), "0.7");
+  type_over(widget<QLineEdit>("frmmain", "t_ay"), "9");
+  QTest::mouseClick(widget<QCheckBox>("frmmain", "chk_j"), Qt::LeftButton, {}, QPoint(6, 8));
+  EXPECT_TRUE(widget<QCheckBox>("frmmain", "chk_j")->isChecked());
+  EXPECT_EQ(program.find_window("frmmain")->value("chk_j"), 1);
+  EXPECT_EQ(widget<QLineEdit>("frmmain", "t_ky")->text(), "0");
+  EXPECT_EQ(widget<QLineEdit>("frmmain", "t_ay")->text(), "2.5");
+
+  type_over(widget<QLineEdit>("frmmain", "t_ay"), "3");
+  QTest::mouseClick(widget<QCheckBox>("frmmain", "chk_j"), Qt::LeftButton, {}, QPoint(6, 8));
+  EXPECT_FALSE(widget<QCheckBox>("frmmain", "chk_j")->isChecked());
+  EXPECT_EQ(widget<QLineEdit>("frmmain", "t_ky")->text(), "0.005");
+  EXPECT_EQ(widget<QLineEdit>("frmmain", "t_ay")->text(), "1.1");
+}
+
+TEST_F(DesktopEvents, ExitWithTheViewerOpenClosesTheMainWindowOnly) {
+  disk.files["c:\\file.txt"] = "";
+  choose("mnulook");
+  ASSERT_TRUE(window("frmlookover")->isVisible());
+  choose("mnuexit");
+  EXPECT_EQ(window("frmmain"), nullptr);
+  EXPECT_TRUE(window("frmlookover")->isVisible());
+  EXPECT_FALSE(ended);
+
+  window("frmlookover")->close();  // its close box
+  settle();
+  EXPECT_EQ(window("frmlookover"), nullptr);
+  EXPECT_TRUE(ended);
+}
+
+TEST_F(DesktopEvents, AlphaWindowShownTwiceKeepsOneCopyOfEachList) {
+  choose("mnua");
+  choose("mnua");
+  EXPECT_EQ(widget<QListWidget>("frma", "lsta1")->count(), 9);
+  EXPECT_EQ(lines_of(widget<QListWidget>("frma", "lsta2")),
+            QStringList({"α值", "-----", "1.2", "1.4", "1.5", "1.8", "2.0", "2.5", "3.0"}));
+  EXPECT_EQ(widget<QListWidget>("frma", "lsta1")->item(0)->text(), QString(8, ' ') + "建筑物名称");
+}
+
+TEST_F(DesktopEvents, VelocityTableComesBackAfterTypingClosingAndReopening) {
+  choose("mnuv");
+  auto* box = widget<QPlainTextEdit>("frmv", "Text1");
+  const QString table = box->toPlainText();
+  EXPECT_EQ(table.split('\n').size(), 4);  // three lines, each ended
+  EXPECT_TRUE(table.startsWith(QString(44, '-') + "\n公称直径(mm)   15-20"));
+  box->setFocus();
+  QTest::keyClicks(box, "x");
+  EXPECT_EQ(program.find_window("frmv")->text("Text1"), from_qt(box->toPlainText()));
+  EXPECT_NE(box->toPlainText(), table);
+
+  window("frmv")->close();
+  settle();
+  EXPECT_EQ(window("frmv"), nullptr);
+  choose("mnuv");
+  EXPECT_EQ(widget<QPlainTextEdit>("frmv", "Text1")->toPlainText(), table);
+}
+
+TEST_F(DesktopEvents, DoubleClicksReachTextBoxesAndTheBackgroundButNotLabels) {
+  type_over(widget<QLineEdit>("frmmain", "t_Ng"), "3");
+  QTest::mouseDClick(widget<QLabel>("frmmain", "Label5"), Qt::LeftButton);
+  EXPECT_EQ(widget<QLabel>("frmmain", "lab_2")->text(), "0");
+  QTest::mouseDClick(window("frmmain")->client(), Qt::LeftButton, {}, QPoint(2, 2));  // repeat segment
+  EXPECT_EQ(widget<QLabel>("frmmain", "lab_2")->text(), "1-2");
+  QTest::mouseDClick(widget<QLineEdit>("frmmain", "txtsave"), Qt::LeftButton);  // resets the sums
+  EXPECT_EQ(widget<QLabel>("frmmain", "lab_2")->text(), "0");
+}
+
+// The window the program brings to the front is raised once; the user's
+// work in another window does not bring it back.
+TEST_F(DesktopEvents, OnlyAnOpeningBringsAWindowToTheFront) {
+  choose("mnuabout");
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window("frmabout")));
+  window("frmmain")->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window("frmmain")));
+  type_over(widget<QLineEdit>("frmmain", "t_q0"), "300");
+  settle();
+  EXPECT_EQ(QApplication::activeWindow(), window("frmmain"));
+  choose("mnuabout");
+  EXPECT_TRUE(QTest::qWaitForWindowActive(window("frmabout")));
+}
+
+// Ctrl+A, C, V and X edit a text box that has the focus, and run their menu
+// items everywhere else.
+TEST_F(DesktopEvents, EditingKeysEditAFocusedTextBoxAndRunMenuItemsElsewhere) {
+  FormWindow* main = window("frmmain");
+  main->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+  auto* box = widget<QLineEdit>("frmmain", "t_q0");
+  box->setFocus();
+  QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(box->selectedText(), "250");
+  EXPECT_EQ(window("frma"), nullptr);
+  QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+  settle();
+  EXPECT_EQ(QApplication::clipboard()->text(), "250");
+  EXPECT_EQ(main_text("t_q0"), "");
+  ASSERT_NE(window("frmmain"), nullptr);
+  EXPECT_TRUE(main->isVisible());
+
+  QTest::keyClick(box, Qt::Key_F2);  // other shortcuts still run from a box
+  EXPECT_TRUE(window("frmset")->isVisible());
+  window("frmset")->close();
+  main->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+
+  main->client()->setFocus();
+  QTest::keyClick(main, Qt::Key_X, Qt::ControlModifier);
+  settle();
+  EXPECT_EQ(window("frmmain"), nullptr);
+  EXPECT_TRUE(ended);
+}
+
+}  // namespace
+}  // namespace aquamere

@@ -1,0 +1,68 @@
+// The real message and input boxes, answered from a timer as a user would.
+#include "desktop/qt_dialogs.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+
+namespace aquamere {
+namespace {
+
+// Once the modal box is up, looks at it and answers it.
+template <class Box>
+void when_shown(std::function<void(Box&)> answer) {
+  QTimer::singleShot(0, [answer] {
+    auto* box = qobject_cast<Box*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    answer(*box);
+  });
+}
+
+TEST(QtDialogs, MessageHasTheTitleTheTextAndOnlyOk) {
+  QtDialogs dialogs;
+  std::vector<std::string> steps;
+  dialogs.before_each_box([&] { steps.push_back("windows brought up to date"); });
+  when_shown<QMessageBox>([&](QMessageBox& box) {
+    steps.push_back("box shown");
+    EXPECT_EQ(box.windowTitle(), "Aquamere");
+    EXPECT_EQ(box.text(), "户当量过大 <请核对>");
+    EXPECT_EQ(box.textFormat(), Qt::PlainText);
+    EXPECT_EQ(box.standardButtons(), QMessageBox::Ok);
+    EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
+    EXPECT_EQ(box.button(QMessageBox::Ok)->text(), "确定");
+    box.button(QMessageBox::Ok)->click();
+  });
+  dialogs.message("Aquamere", "户当量过大 <请核对>", true);
+  EXPECT_EQ(steps, (std::vector<std::string>{"windows brought up to date", "box shown"}));
+}
+
+TEST(QtDialogs, InputStartsEmptyAndAnswersWhatWasTyped) {
+  QtDialogs dialogs;
+  when_shown<QInputDialog>([](QInputDialog& box) {
+    EXPECT_EQ(box.windowTitle(), "Aquamere");
+    EXPECT_EQ(box.labelText(), "请输入管段数:");
+    EXPECT_EQ(box.textValue(), "");
+    box.findChild<QLineEdit*>()->insert("12");
+    box.accept();
+  });
+  EXPECT_EQ(dialogs.input("Aquamere", "请输入管段数:"), "12");
+}
+
+TEST(QtDialogs, CancelledInputAnswersEmpty) {
+  QtDialogs dialogs;
+  when_shown<QInputDialog>([](QInputDialog& box) {
+    box.findChild<QLineEdit*>()->insert("12");
+    box.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+  });
+  EXPECT_EQ(dialogs.input("Aquamere", "请输入管段数:"), "");
+}
+
+}  // namespace
+}  // namespace aquamere
