@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QTest>
 
@@ -22,12 +21,6 @@ void type_over(QLineEdit* box, const QString& text) {
   box->setFocus();
   box->selectAll();
   QTest::keyClicks(box, text);
-}
-
-QStringList lines_of(QListWidget* list) {
-  QStringList lines;
-  for (int i = 0; i < list->count(); ++i) lines.append(list->item(i)->text());
-  return lines;
 }
 
 TEST_F(DesktopEvents, TypingReachesTheProgramAndItsResultsShow) {
@@ -68,15 +61,6 @@ TEST_F(DesktopEvents, ExitWithTheViewerOpenClosesTheMainWindowOnly) {
   settle();
   EXPECT_EQ(window("frmlookover"), nullptr);
   EXPECT_TRUE(ended);
-}
-
-TEST_F(DesktopEvents, AlphaWindowShownTwiceKeepsOneCopyOfEachList) {
-  choose("mnua");
-  choose("mnua");
-  EXPECT_EQ(widget<QListWidget>("frma", "lsta1")->count(), 9);
-  EXPECT_EQ(lines_of(widget<QListWidget>("frma", "lsta2")),
-            QStringList({"α值", "-----", "1.2", "1.4", "1.5", "1.8", "2.0", "2.5", "3.0"}));
-  EXPECT_EQ(widget<QListWidget>("frma", "lsta1")->item(0)->text(), QString(8, ' ') + "建筑物名称");
 }
 
 TEST_F(DesktopEvents, VelocityTableComesBackAfterTypingClosingAndReopening) {

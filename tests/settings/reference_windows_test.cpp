@@ -55,20 +55,6 @@ TEST_F(ReferenceWindows, AlphaListsAreFilledOncePerOpening) {
   EXPECT_EQ(program.find_window("frma")->at("lsta1").items.size(), 9u);
 }
 
-TEST_F(ReferenceWindows, DiameterWindowAlwaysShowsPprWithOneDecimal) {
-  // Another material in force: the main window's table no longer holds PP-R.
-  program.state().main.de[3] = 35.4;
-  program.state().main.de[8] = "96.8";
-  click("mnudj");
-  const Form& dj = *program.find_window("Frmdj2");
-  EXPECT_EQ(dj.at("lstdj").items.lines(),
-            std::vector<std::string>{"De20 De25 De32 De40 De50 De63 De75 De90 De110"});
-  EXPECT_EQ(dj.at("lstdjj").items.lines(),
-            std::vector<std::string>{"15.6 20.4 26.2 33.0 41.4 52.2 62.2 74.8 91.6"});
-  EXPECT_EQ(dj.at("lstdj").font->family, "宋体");
-  EXPECT_EQ(dj.at("lstdj").font->points, 14.25);
-}
-
 TEST_F(ReferenceWindows, VelocityTableComesBackAfterTypingAndReopening) {
   const std::string table = std::string(44, '-') +
                             "\r\n公称直径(mm)   15-20  25-40  50-70  >=80"
@@ -82,16 +68,6 @@ TEST_F(ReferenceWindows, VelocityTableComesBackAfterTypingAndReopening) {
   program.close("frmv");
   click("mnuv");
   EXPECT_EQ(program.find_window("frmv")->text("Text1"), table);
-}
-
-TEST_F(ReferenceWindows, UoAlphaColumnsPairTheTwelveRows) {
-  click("mnuuo1");
-  const Form& uo = *program.find_window("Fmuo");
-  EXPECT_EQ(uo.text("Frame1"), "Uo-αc值对应表:");
-  EXPECT_EQ(uo.text("uoz0"), "1.0 1.5 2.0 2.5 3.0 3.5");
-  EXPECT_EQ(uo.text("acz0"), "0.00323 0.00697 0.01097 0.01512 0.01939 0.02374");
-  EXPECT_EQ(uo.text("uoz1"), "4.0 4.5 5.0 6.0 7.0 8.0");
-  EXPECT_EQ(uo.text("acz1"), "0.02816 0.03263 0.03715 0.04629 0.05555 0.06489");
 }
 
 TEST_F(ReferenceWindows, OpeningThemChangesNothingElse) {

@@ -188,10 +188,11 @@ class WidgetDriver : public Driver {
     return *form;
   }
 
+  // The user reaches only windows that are open.
   FormWindow& open_window(const std::string& window) {
-    FormWindow& form = existing(window);
-    if (!form.isVisible()) throw std::invalid_argument("window " + window + " is not open");
-    return form;
+    FormWindow* form = desktop_.window(window);
+    if (form == nullptr || !form->isVisible()) throw std::invalid_argument("window " + window + " is not open");
+    return *form;
   }
 
   static QWidget* control_of(const FormWindow& form, const std::string& control) {
