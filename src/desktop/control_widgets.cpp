@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStringList>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 #include "desktop/appearance.h"
@@ -17,8 +18,9 @@
 namespace aquamere {
 namespace {
 
-// List rows as high as the face, as in the system's list boxes, so that a
-// list shows as many rows as it was drawn for.
+// List rows as high as the face and text a pixel from the edge, as in the
+// system's list boxes, so that a list shows as many rows as it was drawn for
+// and a narrow list ("流速m/s" beside its scroll bar) its whole lines.
 class CompactRows : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
@@ -26,6 +28,14 @@ class CompactRows : public QStyledItemDelegate {
     QSize size = QStyledItemDelegate::sizeHint(option, index);
     size.setHeight(option.fontMetrics.height());
     return size;
+  }
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    // The style keeps its focus-frame margin and a pixel on each side.
+    const QWidget* list = option.widget;
+    const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list);
+    QStyleOptionViewItem row(option);
+    row.rect.adjust(-margin, 0, margin, 0);
+    QStyledItemDelegate::paint(painter, row, index);
   }
 };
 
@@ -54,6 +64,7 @@ QWidget* make_list_box(QWidget* parent) {
   auto* list = new QListWidget(parent);
   list->setItemDelegate(new CompactRows(list));
   list->setUniformItemSizes(true);
+  list->setTextElideMode(Qt::ElideNone);  // a line too long is cut, not shortened
   return list;
 }
 

@@ -66,7 +66,7 @@ int overflow(QWidget* w) {
   if (auto* list = qobject_cast<QListWidget*>(w)) {
     for (int i = 0; i < list->count(); ++i)
       widest = std::max(widest, metrics.horizontalAdvance(list->item(i)->text()));
-    return list->count() == 0 ? 0 : widest + 6 - list->viewport()->width();
+    return list->count() == 0 ? 0 : widest + 2 - list->viewport()->width();  // a pixel each side
   }
   if (auto* text = qobject_cast<QPlainTextEdit*>(w)) {
     for (const QString& line : text->toPlainText().split('\n'))
