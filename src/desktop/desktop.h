@@ -35,7 +35,6 @@ class Desktop {
 
   // The window of that name, nullptr while its form does not exist.
   FormWindow* window(std::string_view name) const;
-  Program& program() { return program_; }
 
  private:
   void discard_gone_windows();
