@@ -1,6 +1,7 @@
 #include "report/disk_files.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -46,11 +47,13 @@ std::string reason(const std::string& path, int error, bool creating) {
   throw Failure(std::string(doing) + "计算书“" + path + "”：" + reason(path, error, creating) + "。");
 }
 
-// The file is closed on every way out of a call, a failure included.
+// The file is closed on every way out of a call, a failure included. It is
+// opened without waiting, so a path naming a pipe nobody reads fails at once
+// instead of hanging the program.
 class OpenFile {
  public:
   OpenFile(const std::string& path, int flags)
-      : path_(path), fd_(::open(path.c_str(), flags | O_CLOEXEC, 0666)) {
+      : path_(path), fd_(::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, 0666)) {
     if (fd_ < 0) fail("无法打开", path_, errno, (flags & O_CREAT) != 0);
   }
   OpenFile(const OpenFile&) = delete;
@@ -82,6 +85,17 @@ class OpenFile {
         fail("无法写入", path_, error);
       }
       bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+  }
+
+  // A report is read only from a plain file: a device such as /dev/zero or
+  // /dev/full never ends, and a pipe may never deliver.
+  void require_plain_file() {
+    struct stat status {};
+    if (::fstat(fd_, &status) != 0) fail("无法读取", path_, errno);
+    if (S_ISDIR(status.st_mode)) fail("无法读取", path_, EISDIR);
+    if (!S_ISREG(status.st_mode)) {
+      throw Failure("无法读取计算书“" + path_ + "”：这不是一个普通文件。");
     }
   }
 
@@ -121,6 +135,7 @@ void DiskFiles::replace(const std::string& path, std::string_view bytes) { write
 void DiskFiles::read_lines(const std::string& path, const std::function<void(std::string_view)>& line) {
   constexpr std::size_t chunk_size = 1 << 20;
   OpenFile file(path, O_RDONLY);
+  file.require_plain_file();
   std::vector<char> buffer(chunk_size);
   std::string straddling;
   for (std::string_view chunk = file.read_chunk(buffer); !chunk.empty(); chunk = file.read_chunk(buffer)) {

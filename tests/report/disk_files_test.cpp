@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -101,6 +102,13 @@ TEST_F(DiskFilesTest, FailuresNameThePathAndTheReason) {
   EXPECT_FAILURE(lines(a_folder), "无法读取计算书“" + a_folder + "”：这是一个文件夹，不是文件。");
   EXPECT_FAILURE(disk.append("", "a\r\n"), "无法打开计算书“”：没有给出文件名。");
   EXPECT_FAILURE(disk.append("/dev/full", "a\r\n"), "无法写入计算书“/dev/full”：磁盘已满。");
+  // A device that never ends, or a pipe, is no report to read: it would
+  // fill the memory or wait for ever.
+  EXPECT_FAILURE(lines("/dev/full"), "无法读取计算书“/dev/full”：这不是一个普通文件。");
+  const std::string pipe = path("pipe");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0666), 0);
+  EXPECT_FAILURE(lines(pipe), "无法读取计算书“" + pipe + "”：这不是一个普通文件。");
+  EXPECT_THROW(disk.append(pipe, "a\r\n"), Failure);  // nobody reads it: fails, never hangs
   disk.append(path("plain.txt"), "");
   const std::string under_a_file = path("plain.txt/book.txt");
   EXPECT_FAILURE(disk.append(under_a_file, ""),
