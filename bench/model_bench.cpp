@@ -1,0 +1,158 @@
+// The form model on the real disk. Each measure runs beside its baseline,
+// the bare file work it cannot do without: a calculate click beside one
+// open-append-close of its report line, a batch beside as many of them, and
+// viewing the report beside reading and decoding the file once. A name
+// ending in "_baseline" is the baseline of the name before it.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/dialogs.h"
+#include "mainwindow/program.h"
+#include "report/disk_files.h"
+#include "report/gb18030.h"
+#include "report_files.h"
+
+namespace aquamere::bench {
+namespace {
+
+// The engineer resets the household sums before each riser; a riser of this
+// many storeys keeps ΣNg, and so the flows and sizes, those of a real building.
+constexpr int storeys_per_riser = 30;
+constexpr int batch_segments = 32767;
+constexpr std::size_t viewed_report_lines = 100000;
+// Opening the viewer first closes the run with the summary block.
+constexpr std::size_t summary_lines = 5;
+
+// A program on the real disk with a fresh report (its title block) and a
+// household group of Ng 4 in the boxes.
+struct DiskProgram {
+  ScriptedDialogs dialogs;
+  DiskFiles disk;
+  Program program{dialogs, disk};
+
+  DiskProgram() {
+    program.type("frmmain", "t_Ng", "4");
+    program.click("frmmain", "mnukill");
+  }
+  void batch(int segments) {
+    program.type("frmmain", "t_fs", std::to_string(segments));
+    program.double_click("frmmain", "t_fs");
+  }
+};
+
+std::vector<std::string> with_line_ends(std::vector<std::string> lines) {
+  for (std::string& line : lines) line += "\r\n";
+  return lines;
+}
+
+// The report lines of a batch, as the baseline writes them again.
+const std::vector<std::string>& batch_lines() {
+  static const std::vector<std::string> lines = [] {
+    DiskProgram p;
+    p.batch(batch_segments);
+    std::vector<std::string> all = read_lines(report_path);
+    all.erase(all.begin(), all.end() - batch_segments);
+    return with_line_ends(std::move(all));
+  }();
+  return lines;
+}
+
+void calculate_click(benchmark::State& state) {
+  DiskProgram p;
+  int storey = 0;
+  for (auto _ : state) {
+    p.program.click("frmmain", "cmdjsmll");
+    if (++storey < storeys_per_riser) continue;
+    state.PauseTiming();
+    if (!p.dialogs.shown().empty()) state.SkipWithError("a calculate click showed a box");
+    p.program.click("frmmain", "mnuclear");
+    storey = 0;
+    state.ResumeTiming();
+  }
+}
+
+void calculate_click_baseline(benchmark::State& state) {
+  const std::string& line = batch_lines().front();
+  DiskProgram fresh_report;
+  for (auto _ : state) bare_append(report_path, line);
+}
+
+void batch(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto p = std::make_unique<DiskProgram>();
+    state.ResumeTiming();
+    p->batch(batch_segments);
+    state.PauseTiming();
+    if (p->program.find_window("frmmain")->text("lab_3") != std::to_string(batch_segments)) {
+      state.SkipWithError("the batch stopped before its last segment");
+    }
+    p.reset();
+    state.ResumeTiming();
+  }
+  state.counters["segments"] = batch_segments;
+}
+
+void batch_baseline(benchmark::State& state) {
+  const std::vector<std::string>& lines = batch_lines();
+  for (auto _ : state) {
+    state.PauseTiming();
+    DiskProgram fresh_report;
+    state.ResumeTiming();
+    for (const std::string& line : lines) bare_append(report_path, line);
+  }
+  state.counters["segments"] = batch_segments;
+}
+
+// Each viewing opens the viewer anew on the same 100,000-line report: the
+// lines a viewing appends are cut off again and the viewer is closed.
+void view_report(benchmark::State& state) {
+  DiskProgram p;
+  const long size = place_built_report(viewed_report_lines);
+  for (auto _ : state) {
+    p.program.click("frmmain", "mnulook");
+    state.PauseTiming();
+    const std::size_t shown = p.program.find_window("frmlookover")->at("listover").items.size();
+    if (shown != viewed_report_lines + summary_lines) state.SkipWithError("the viewer shows the wrong lines");
+    p.program.close("frmlookover");
+    cut_to(report_path, size);
+    state.ResumeTiming();
+  }
+  state.counters["lines"] = viewed_report_lines;
+}
+
+// Reads the file in large chunks and decodes each chunk's whole lines in one
+// call: the file work of a viewing, without a line kept anywhere.
+void view_report_baseline(benchmark::State& state) {
+  place_built_report(viewed_report_lines);
+  Gb18030 codec;
+  for (auto _ : state) {
+    read_chunks(report_path, [&](std::string_view lines) {
+      const std::string text = codec.decode(lines);
+      benchmark::DoNotOptimize(text.data());
+    });
+  }
+  state.counters["lines"] = viewed_report_lines;
+}
+
+BENCHMARK(calculate_click)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(calculate_click_baseline)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(batch)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(batch_baseline)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(view_report)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(view_report_baseline)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+}  // namespace
+}  // namespace aquamere::bench
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  const aquamere::bench::ScratchDir scratch;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

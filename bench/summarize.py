@@ -1,0 +1,98 @@
+#!/usr/bin/env python3
+"""Prints the benchmark table: one row per measure with its median, the
+median of its baseline from the same run, the ratio, the target and whether
+the target was met. Reads the JSON files Google Benchmark wrote."""
+
+import json
+import sys
+from dataclasses import dataclass
+from typing import Optional
+
+
+@dataclass
+class Row:
+    what: str
+    benchmark: str
+    baseline: Optional[str]
+    counter: Optional[str]  # a counter instead of the time
+    unit: str
+    max_ratio: Optional[float]
+    max_value: float
+
+
+ROWS = [
+    Row("calculate click, report line included (model)",
+        "calculate_click", "calculate_click_baseline", None, "us", 2.0, 30),
+    Row("batch of 32,767 segments, report included (model)",
+        "batch", "batch_baseline", None, "ms", 2.0, 1500),
+    Row("viewing a 100,000-line report, file to list (model)",
+        "view_report", "view_report_baseline", None, "ms", 2.0, 150),
+    Row("viewing it in the Qt viewer, until the list is painted",
+        "view_report_qt", None, None, "ms", None, 400),
+    Row("start-up to the first painted main window (offscreen)",
+        "startup", "startup_baseline", None, "ms", 1.5, 150),
+    Row("peak memory with the main window open",
+        "startup", "startup_baseline", "peak_mb", "MB", 1.5, 60),
+]
+
+TO_SECONDS = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}
+UNIT_TEXT = {"us": "µs", "ms": "ms", "MB": "MB"}
+
+
+def medians(paths):
+    """The median aggregate of each benchmark, by the name it was registered
+    under (the part of the run name before the first '/')."""
+    found = {}
+    for path in paths:
+        with open(path, encoding="utf-8") as file:
+            for run in json.load(file)["benchmarks"]:
+                if run.get("aggregate_name") == "median":
+                    found[run["run_name"].split("/")[0]] = run
+    return found
+
+
+def figure(run, row):
+    if row.counter:
+        return run[row.counter]
+    return run["real_time"] * TO_SECONDS[run["time_unit"]] / TO_SECONDS[row.unit]
+
+
+def target_text(row):
+    parts = []
+    if row.max_ratio is not None:
+        parts.append(f"≤ {row.max_ratio:g}×")
+    parts.append(f"≤ {row.max_value:g} {UNIT_TEXT[row.unit]}")
+    return " and ".join(parts)
+
+
+def main(paths):
+    runs = medians(paths)
+    header = f"{'measure':<56} {'median':>10} {'baseline':>10} {'ratio':>7}  {'target':<20} result"
+    print(header)
+    print("-" * len(header))
+    missed = 0
+    for row in ROWS:
+        unit = UNIT_TEXT[row.unit]
+        run = runs.get(row.benchmark)
+        base = runs.get(row.baseline) if row.baseline else None
+        if run is None or (row.baseline and base is None):
+            print(f"{row.what:<56} {'no result':>10}")
+            missed += 1
+            continue
+        value = figure(run, row)
+        passed = value <= row.max_value
+        base_text, ratio_text = "—", "—"
+        if base is not None:
+            base_value = figure(base, row)
+            ratio = value / base_value
+            passed = passed and ratio <= row.max_ratio
+            base_text = f"{base_value:.4g} {unit}"
+            ratio_text = f"{ratio:.2f}×"
+        missed += not passed
+        print(f"{row.what:<56} {f'{value:.4g} {unit}':>10} {base_text:>10} {ratio_text:>7}  "
+              f"{target_text(row):<20} {'PASS' if passed else 'MISS'}")
+    return 1 if missed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
