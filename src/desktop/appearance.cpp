@@ -26,7 +26,15 @@ const QStringList& song_faces() {
   return faces;
 }
 
+// The fixed-pitch Song face: a Chinese character two columns wide, a Latin
+// letter one, as the report counts its columns.
+const QStringList& fixed_song_faces() {
+  static const QStringList faces{"NSimSun", "WenQuanYi Micro Hei Mono", "Noto Sans Mono CJK SC", "monospace"};
+  return faces;
+}
+
 bool is_song(const std::string& family) { return family == "宋体" || family == "SimSun"; }
+bool is_fixed_song(const std::string& family) { return family == "新宋体" || family == "NSimSun"; }
 
 QFont face(const QStringList& families, double points) {
   QFont font;
@@ -46,6 +54,7 @@ QRect to_pixels(const Rect& rect) {
 QFont control_font(const std::optional<Font>& font) {
   if (!font) return face(sans_faces(), default_points);
   if (is_song(font->family)) return face(song_faces(), font->points);
+  if (is_fixed_song(font->family)) return face(fixed_song_faces(), font->points);
   QStringList families = sans_faces();
   families.prepend(QString::fromStdString(font->family));
   return face(families, font->points);
@@ -53,6 +62,8 @@ QFont control_font(const std::optional<Font>& font) {
 
 void set_up_application(QApplication& app) {
   QApplication::setApplicationName("Aquamere");
+  // Ties the windows to the installed desktop entry and its icon.
+  QGuiApplication::setDesktopFileName("aquamere");
   QApplication::setStyle("Fusion");
   QApplication::setFont(control_font(std::nullopt));
   // The program ends when the form model says so: closing the main window

@@ -18,7 +18,7 @@ Form& open_form(ProgramState& state, std::string_view window) {
 }
 
 Control& control_of(Form& form, std::string_view control) {
-  Control* c = const_cast<Control*>(form.find(control));
+  auto* c = const_cast<Control*>(form.find(control));
   if (c == nullptr) throw std::invalid_argument(form.name + " has no control " + std::string(control));
   return *c;
 }
