@@ -28,8 +28,7 @@ class MemoryFiles : public FilePort {
     check(path);
     files[path] = std::string(bytes);
   }
-  void read_lines(const std::string& path,
-                  const std::function<void(std::string_view)>& line) override {
+  void read_lines(const std::string& path, const std::function<void(std::string_view)>& line) override {
     check(path);
     std::string_view rest = files.at(path);
     while (!rest.empty()) {

@@ -12,8 +12,8 @@ bool is_blank(char c) { return c == ' ' || c == '\t'; }
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 struct Scan {
-  std::size_t end = 0;        // one past the last character of the number
-  bool has_digits = false;    // the mantissa has at least one digit
+  std::size_t end = 0;      // one past the last character of the number
+  bool has_digits = false;  // the mantissa has at least one digit
   bool negative_exponent = false;
 };
 
@@ -54,8 +54,8 @@ std::optional<double> read_scanned(std::string_view number, bool negative_expone
     number.remove_prefix(1);
   }
   double value = 0;
-  const auto result = std::from_chars(number.data(), number.data() + number.size(), value,
-                                      std::chars_format::general);
+  const auto result =
+      std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::general);
   if (result.ec == std::errc::result_out_of_range) {
     if (!negative_exponent) return std::nullopt;
     value = 0;  // too small to hold: it reads as zero

@@ -3,8 +3,8 @@
 namespace aquamere {
 
 void ScriptedDialogs::message(std::string_view title, std::string_view text, bool failure) {
-  shown_.push_back({failure ? Shown::Type::Failure : Shown::Type::Message, std::string(title),
-                    std::string(text)});
+  shown_.push_back(
+      {failure ? Shown::Type::Failure : Shown::Type::Message, std::string(title), std::string(text)});
 }
 
 std::string ScriptedDialogs::input(std::string_view title, std::string_view prompt) {

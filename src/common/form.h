@@ -34,10 +34,10 @@ struct Control {
   std::string text;
   std::string parent;
   Rect rect;
-  int tab = -1;        // place in the tab order, -1 when it takes no focus
+  int tab = -1;  // place in the tab order, -1 when it takes no focus
   Align align = Align::Left;
-  int value = 0;       // check box and option button: 0 or 1
-  ListItems items;     // list box lines
+  int value = 0;    // check box and option button: 0 or 1
+  ListItems items;  // list box lines
   bool multiline = false;
   std::optional<Font> font;
   std::string shortcut;  // menu item: "F2", "Ctrl+X" ...

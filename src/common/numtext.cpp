@@ -23,8 +23,8 @@ struct Decimal {
 // rounded scientific form, then drops the trailing zeros.
 Decimal to_decimal(double x) {
   char buffer[64];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific,
-                                    significant_digits - 1);
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, significant_digits - 1);
   const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
   Decimal decimal;
   std::size_t i = 0;

@@ -35,16 +35,24 @@ void FrmMain::handle(const Event& event) {
       if (c == "t_fz" || c == "t_Ng") update_ngz();
       break;
     case Event::Type::Click:
-      if (c == "cmdjsmll") cmdjsmll_click();
-      else if (c == "chk_j") chk_j_click();
-      else if (form().at(c).kind == Kind::MenuItem) menu_click(c);
+      if (c == "cmdjsmll")
+        cmdjsmll_click();
+      else if (c == "chk_j")
+        chk_j_click();
+      else if (form().at(c).kind == Kind::MenuItem)
+        menu_click(c);
       break;
     case Event::Type::DoubleClick:
-      if (c.empty()) form_dblclick();
-      else if (c == "t_fs") t_fs_dblclick();
-      else if (c == "t_Ng") t_Ng_dblclick();
-      else if (c == "t_qg") t_qg_dblclick();
-      else if (c == "txtsave") cleardata();
+      if (c.empty())
+        form_dblclick();
+      else if (c == "t_fs")
+        t_fs_dblclick();
+      else if (c == "t_Ng")
+        t_Ng_dblclick();
+      else if (c == "t_qg")
+        t_qg_dblclick();
+      else if (c == "txtsave")
+        cleardata();
       break;
     case Event::Type::Close:
       break;

@@ -85,7 +85,9 @@ void FrmMain::chk_j_click() {
 }
 
 void FrmMain::menu_click(const std::string& item) {
-  struct Opens { std::string_view item, window; };
+  struct Opens {
+    std::string_view item, window;
+  };
   static constexpr Opens opens[] = {
       {"mnuset", "frmset"}, {"mnudj", "Frmdj2"}, {"mnuuo1", "Fmuo"},
       {"mnuv", "frmv"},     {"mnua", "frma"},    {"mnuabout", "frmabout"},

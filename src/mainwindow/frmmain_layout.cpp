@@ -16,8 +16,13 @@ Control caption(const char* name, const char* text, Rect rect, const char* paren
 
 Control box(const char* name, const char* text, Rect rect, int tab, const char* label,
             const char* parent = "") {
-  return {.name = name, .kind = Kind::TextBox, .text = text, .parent = parent, .rect = rect,
-          .tab = tab, .label = label};
+  return {.name = name,
+          .kind = Kind::TextBox,
+          .text = text,
+          .parent = parent,
+          .rect = rect,
+          .tab = tab,
+          .label = label};
 }
 
 Control menu(const char* name, const char* parent, const char* text, const char* shortcut = "") {
@@ -26,7 +31,10 @@ Control menu(const char* name, const char* parent, const char* text, const char*
 
 // Parameter block: captions at 480 and 1680, boxes at 840 and 2040.
 void add_parameter_block(std::vector<Control>& c) {
-  struct Row { const char *label_name, *label_text, *box_name, *box_text, *message_label; int left, top, tab; };
+  struct Row {
+    const char *label_name, *label_text, *box_name, *box_text, *message_label;
+    int left, top, tab;
+  };
   const Row rows[] = {
       {"Label11", "q0:", "t_q0", "250", "q0:", 0, row1, 0},
       {"Label12", " m:", "t_m", "3.5", "m:", 1, row1, 1},
@@ -39,8 +47,8 @@ void add_parameter_block(std::vector<Control>& c) {
     const int label_left = r.left == 0 ? 480 : 1680;
     const int box_left = r.left == 0 ? 840 : 2040;
     c.push_back(caption(r.label_name, r.label_text, {label_left, r.top + 15, 360, 255}));
-    c.push_back(box(r.box_name, r.box_text, {box_left, r.top, box_width, box_height}, r.tab,
-                    r.message_label));
+    c.push_back(
+        box(r.box_name, r.box_text, {box_left, r.top, box_width, box_height}, r.tab, r.message_label));
   }
 }
 
@@ -49,19 +57,30 @@ void add_hydraulic_table(std::vector<Control>& c) {
   c.push_back(caption("lbqg", "", {2280, 1200, 1095, 255}));
   const char* lists[] = {"List1", "List2", "List3"};
   for (int i = 0; i < 3; ++i) {
-    c.push_back({.name = lists[i], .kind = Kind::ListBox, .rect = {240 + 960 * i, 1440, 975, 1650},
-                 .tab = 6 + i});
+    c.push_back(
+        {.name = lists[i], .kind = Kind::ListBox, .rect = {240 + 960 * i, 1440, 975, 1650}, .tab = 6 + i});
   }
-  c.push_back({.name = "chk_d", .kind = Kind::CheckBox, .text = "有延时自闭冲洗阀 ",
-               .rect = {120, 3240, 1815, 255}, .tab = 9});
-  c.push_back({.name = "chk_j", .kind = Kind::CheckBox, .text = "集体宿舍等",
-               .rect = {1920, 3240, 1335, 255}, .tab = 10});
+  c.push_back({.name = "chk_d",
+               .kind = Kind::CheckBox,
+               .text = "有延时自闭冲洗阀 ",
+               .rect = {120, 3240, 1815, 255},
+               .tab = 9});
+  c.push_back({.name = "chk_j",
+               .kind = Kind::CheckBox,
+               .text = "集体宿舍等",
+               .rect = {1920, 3240, 1335, 255},
+               .tab = 10});
 }
 
 // Results frame: six rows of caption, the group's box and the running total.
 void add_results_frame(std::vector<Control>& c) {
-  c.push_back({.name = "Frame1", .kind = Kind::Frame, .text = "计算过程及结果", .rect = {3240, 0, 3855, 2655}});
-  struct Row { const char *label_name, *label_text; int label_left; const char *middle, *middle_text, *middle_label, *right, *right_text, *right_label; };
+  c.push_back(
+      {.name = "Frame1", .kind = Kind::Frame, .text = "计算过程及结果", .rect = {3240, 0, 3855, 2655}});
+  struct Row {
+    const char *label_name, *label_text;
+    int label_left;
+    const char *middle, *middle_text, *middle_label, *right, *right_text, *right_label;
+  };
   const Row rows[] = {
       {"Label3", "设计秒流量:", 240, "t_qg", "", "设计秒流量:", "t_de", "管径", "管径"},
       {"Label6", "Uo(%)", 360, "t_Uo", "", "Uo(%)", "txtsave", "ΣUo", "ΣUo"},
@@ -73,7 +92,8 @@ void add_results_frame(std::vector<Control>& c) {
   int top = 360;
   int tab = 11;
   for (const Row& r : rows) {
-    c.push_back(caption(r.label_name, r.label_text, {r.label_left, top + 15, 1320 - r.label_left - 30, 255}, "Frame1"));
+    c.push_back(caption(r.label_name, r.label_text, {r.label_left, top + 15, 1320 - r.label_left - 30, 255},
+                        "Frame1"));
     c.push_back(box(r.middle, r.middle_text, {1320, top, 855, box_height}, tab++, r.middle_label, "Frame1"));
     if (std::string_view(r.right) == "lab_3") {  // the segment counter is a label
       c.push_back(caption(r.right, r.right_text, {2520, top + 15, 1095, 255}, "Frame1"));
@@ -85,12 +105,16 @@ void add_results_frame(std::vector<Control>& c) {
 }
 
 void add_segment_frame(std::vector<Control>& c) {
-  c.push_back({.name = "Frame2", .kind = Kind::Frame, .text = "管段编号及管长", .rect = {3240, 2760, 2535, 735}});
+  c.push_back(
+      {.name = "Frame2", .kind = Kind::Frame, .text = "管段编号及管长", .rect = {3240, 2760, 2535, 735}});
   c.push_back(caption("lab_2", "0", {120, 240, 615, 255}, "Frame2"));
   c.push_back(box("txt_l", "1", {840, 240, 615, box_height}, 22, "管长", "Frame2"));
   c.push_back(box("t_fs", "1", {1680, 240, 615, box_height}, 23, "计算段数", "Frame2"));
-  c.push_back({.name = "cmdjsmll", .kind = Kind::CommandButton, .text = "计  算",
-               .rect = {6120, 3000, 735, 375}, .tab = 24});
+  c.push_back({.name = "cmdjsmll",
+               .kind = Kind::CommandButton,
+               .text = "计  算",
+               .rect = {6120, 3000, 735, 375},
+               .tab = 24});
 }
 
 void add_menus(std::vector<Control>& c) {

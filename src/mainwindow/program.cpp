@@ -1,5 +1,6 @@
 #include "mainwindow/program.h"
 
+#include <optional>
 #include <stdexcept>
 
 #include "common/failure.h"
@@ -25,9 +26,7 @@ Control& control_of(Form& form, std::string_view control) {
 
 }  // namespace
 
-Program::Program(DialogPort& dialogs, FilePort& files) : dialogs_(dialogs), files_(files) {
-  show("frmmain");
-}
+Program::Program(DialogPort& dialogs, FilePort& files) : dialogs_(dialogs), files_(files) { show("frmmain"); }
 
 const Form* Program::find_window(std::string_view name) const {
   const auto it = state_.windows.find(name);
@@ -68,19 +67,19 @@ bool Program::running() const {
 
 bool Program::attempt(const std::function<void()>& step) {
   ProgramState snapshot = state_;
+  std::optional<std::string> failure;  // a refusal has shown its own message
   try {
     step();
     return true;
   } catch (const Refusal&) {
-    state_ = std::move(snapshot);
-  } catch (const Failure& failure) {
-    state_ = std::move(snapshot);
-    dialogs_.message(app_title, failure.what(), true);
+  } catch (const Failure& error) {
+    failure = error.what();
   } catch (const std::exception& error) {
     // A fault of the program itself: the user keeps the state and the run.
-    state_ = std::move(snapshot);
-    dialogs_.message(app_title, std::string("程序内部错误：") + error.what(), true);
+    failure = std::string("程序内部错误：") + error.what();
   }
+  state_ = std::move(snapshot);
+  if (failure) dialogs_.message(app_title, *failure, true);
   return false;
 }
 

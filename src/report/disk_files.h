@@ -11,8 +11,7 @@ class DiskFiles : public FilePort {
  public:
   void append(const std::string& path, std::string_view bytes) override;
   void replace(const std::string& path, std::string_view bytes) override;
-  void read_lines(const std::string& path,
-                  const std::function<void(std::string_view line)>& line) override;
+  void read_lines(const std::string& path, const std::function<void(std::string_view line)>& line) override;
 };
 
 }  // namespace aquamere

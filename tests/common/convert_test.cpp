@@ -11,15 +11,15 @@ namespace {
 
 TEST(StrictNumber, AcceptsOneNumberWithBlanksAround) {
   const std::pair<const char*, double> rows[] = {
-      {"250", 250}, {" 3.5 ", 3.5}, {"-2", -2}, {"+2", 2}, {".5", 0.5}, {"5.", 5},
+      {"250", 250},  {" 3.5 ", 3.5},    {"-2", -2},   {"+2", 2},     {".5", 0.5}, {"5.", 5},
       {"1e3", 1000}, {"1.5E-2", 0.015}, {"\t7\t", 7}, {"1e-400", 0}, {"-0", 0},
   };
   for (const auto& [text, x] : rows) EXPECT_EQ(strict_number(text), x) << text;
 }
 
 TEST(StrictNumber, RefusesEverythingElse) {
-  for (const char* text : {"", "   ", "abc", "12abc", "1,000", "1 2", "NaN", "inf", ".", "-", "1e",
-                           "１２", "0x10", "1e309"}) {
+  for (const char* text :
+       {"", "   ", "abc", "12abc", "1,000", "1 2", "NaN", "inf", ".", "-", "1e", "１２", "0x10", "1e309"}) {
     EXPECT_FALSE(strict_number(text).has_value()) << text;
   }
 }
@@ -34,8 +34,8 @@ TEST(StrictNumber, FailureNamesTheBoxAndItsText) {
 
 TEST(LeadingNumber, TakesTheNumberTheTextBeginsWith) {
   const std::pair<const char*, double> rows[] = {
-      {"", 0}, {"abc", 0}, {"12abc", 12}, {"  4.5", 4.5}, {"3.5 persons", 3.5}, {"-1.5e2x", -150},
-      {"2e", 2}, {"2e+", 2}, {"1,000", 1}, {".", 0}, {"0.0241", 0.0241}, {"∑Ng", 0},
+      {"", 0},   {"abc", 0}, {"12abc", 12}, {"  4.5", 4.5}, {"3.5 persons", 3.5}, {"-1.5e2x", -150},
+      {"2e", 2}, {"2e+", 2}, {"1,000", 1},  {".", 0},       {"0.0241", 0.0241},   {"∑Ng", 0},
   };
   for (const auto& [text, x] : rows) EXPECT_EQ(leading_number(text), x) << text;
   EXPECT_FALSE(leading_number("1e400abc").has_value());

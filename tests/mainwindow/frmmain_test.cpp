@@ -11,12 +11,18 @@ TEST_F(StartUp, ShowsPlaceholdersAndDefaults) {
   EXPECT_EQ(main().caption, "Aquamere(新规)V0.90");
   EXPECT_TRUE(main().shown);
   const std::pair<const char*, const char*> texts[] = {
-      {"t_nguo", "∑Ng"}, {"txtnguo", "∑(Ng X Uo)"}, {"txtsave", "ΣUo"}, {"t_ac2", "αc"},
-      {"t_de", "管径"}, {"lab_2", "0"}, {"lab_3", "0"}, {"t_fz", "1"}, {"txt_l", "1"},
-      {"t_fs", "1"}, {"t_qg", ""}, {"t_Uo", ""}, {"t_ac", ""}, {"t_Ng", ""}, {"t_ngz", ""},
-      {"t_q0", "250"}, {"t_m", "3.5"}, {"t_kh", "2.8"}, {"t_t", "24"}, {"t_ky", "0.005"},
-      {"t_ay", "1.1"}, {"Label5", "PP-R水力计算表："}, {"cmdjsmll", "计  算"},
-      {"chk_d", "有延时自闭冲洗阀 "},
+      {"t_nguo", "∑Ng"},      {"txtnguo", "∑(Ng X Uo)"},
+      {"txtsave", "ΣUo"},     {"t_ac2", "αc"},
+      {"t_de", "管径"},       {"lab_2", "0"},
+      {"lab_3", "0"},         {"t_fz", "1"},
+      {"txt_l", "1"},         {"t_fs", "1"},
+      {"t_qg", ""},           {"t_Uo", ""},
+      {"t_ac", ""},           {"t_Ng", ""},
+      {"t_ngz", ""},          {"t_q0", "250"},
+      {"t_m", "3.5"},         {"t_kh", "2.8"},
+      {"t_t", "24"},          {"t_ky", "0.005"},
+      {"t_ay", "1.1"},        {"Label5", "PP-R水力计算表："},
+      {"cmdjsmll", "计  算"}, {"chk_d", "有延时自闭冲洗阀 "},
   };
   for (const auto& [name, expected] : texts) EXPECT_EQ(text(name), expected) << name;
   EXPECT_EQ(main().at("t_qg").align, Align::Center);

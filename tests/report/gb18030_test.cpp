@@ -14,15 +14,9 @@ struct Encoding {
 
 // GBK's own bytes for what GBK has; GB18030's for what it lacks.
 const Encoding encodings[] = {
-    {"De25 0.35", "De25 0.35"},
-    {"管段编号", "\xB9\xDC\xB6\xCE\xB1\xE0\xBA\xC5"},
-    {"∑Ng", "\xA1\xC6Ng"},
-    {"ΣUo", "\xA6\xB2Uo"},
-    {"米水柱。", "\xC3\xD7\xCB\xAE\xD6\xF9\xA1\xA3"},
-    {"€", "\xA2\xE3"},
-    {"𠀀", "\x95\x32\x82\x36"},
-    {"管𠀀段", "\xB9\xDC\x95\x32\x82\x36\xB6\xCE"},
-    {"", ""},
+    {"De25 0.35", "De25 0.35"}, {"管段编号", "\xB9\xDC\xB6\xCE\xB1\xE0\xBA\xC5"}, {"∑Ng", "\xA1\xC6Ng"},
+    {"ΣUo", "\xA6\xB2Uo"},      {"米水柱。", "\xC3\xD7\xCB\xAE\xD6\xF9\xA1\xA3"}, {"€", "\xA2\xE3"},
+    {"𠀀", "\x95\x32\x82\x36"}, {"管𠀀段", "\xB9\xDC\x95\x32\x82\x36\xB6\xCE"},   {"", ""},
 };
 
 TEST(Gb18030, WritesGbkBytesAndKeepsWhatGbkLacks) {

@@ -1,6 +1,6 @@
-#include "scenario/script.h"
-
 #include <gtest/gtest.h>
+
+#include "scenario/script.h"
 
 namespace aquamere::scenario {
 namespace {

@@ -40,9 +40,12 @@ class ModelDriver : public Driver {
   }
   std::string align(const std::string& window, const std::string& control) override {
     switch (existing(window).at(control).align) {
-      case Align::Left: return "left";
-      case Align::Right: return "right";
-      case Align::Center: return "center";
+      case Align::Left:
+        return "left";
+      case Align::Right:
+        return "right";
+      case Align::Center:
+        return "center";
     }
     return {};
   }

@@ -39,15 +39,27 @@ class Play {
   void step(const Step& s) {
     line_ = s.line;
     const auto& a = s.args;
-    if (s.verb == "type") { auto [w, c] = target(a[0]); driver_.type(w, c, a[1]); }
-    else if (s.verb == "click") { auto [w, c] = target(a[0]); driver_.click(w, c); }
-    else if (s.verb == "dblclick") { auto [w, c] = target(a[0]); driver_.double_click(w, c); }
-    else if (s.verb == "key") driver_.key(a[0]);
-    else if (s.verb == "close") driver_.close(a[0]);
-    else if (s.verb == "answer") dialogs_.answer(a[0]);
-    else if (s.verb == "cancel") dialogs_.cancel();
-    else if (s.verb == "screenshot") driver_.screenshot(a[0], a[1]);
-    else check(s);
+    if (s.verb == "type") {
+      auto [w, c] = target(a[0]);
+      driver_.type(w, c, a[1]);
+    } else if (s.verb == "click") {
+      auto [w, c] = target(a[0]);
+      driver_.click(w, c);
+    } else if (s.verb == "dblclick") {
+      auto [w, c] = target(a[0]);
+      driver_.double_click(w, c);
+    } else if (s.verb == "key")
+      driver_.key(a[0]);
+    else if (s.verb == "close")
+      driver_.close(a[0]);
+    else if (s.verb == "answer")
+      dialogs_.answer(a[0]);
+    else if (s.verb == "cancel")
+      dialogs_.cancel();
+    else if (s.verb == "screenshot")
+      driver_.screenshot(a[0], a[1]);
+    else
+      check(s);
   }
 
   // What the scenario left unchecked or unused fails it.
@@ -88,13 +100,15 @@ class Play {
     } else if (s.verb == "expect-msg") {
       const Shown* box = next(next_box_, false);
       if (box == nullptr) return problem("expected message \"" + a[0] + "\", got no message box");
-      if (box->type == Shown::Type::Failure) return problem("expected message \"" + a[0] + "\", got failure \"" + box->text + "\"");
+      if (box->type == Shown::Type::Failure)
+        return problem("expected message \"" + a[0] + "\", got failure \"" + box->text + "\"");
       compare_title(*box);
       compare(a[0], box->text);
     } else if (s.verb == "expect-error") {
       const Shown* box = next(next_box_, false);
       if (box == nullptr) return problem("expected a failure message, got no message box");
-      if (box->type != Shown::Type::Failure) return problem("expected a failure message, got \"" + box->text + "\"");
+      if (box->type != Shown::Type::Failure)
+        return problem("expected a failure message, got \"" + box->text + "\"");
       compare_title(*box);
     } else if (s.verb == "expect-prompt") {
       const Shown* box = next(next_input_, true);
@@ -102,7 +116,8 @@ class Play {
       compare_title(*box);
       compare(a[0], box->text);
     } else if (s.verb == "expect-window") {
-      if (a[1] != "open" && a[1] != "closed") throw std::invalid_argument("expect-window takes open or closed");
+      if (a[1] != "open" && a[1] != "closed")
+        throw std::invalid_argument("expect-window takes open or closed");
       compare(a[1], driver_.window_open(a[0]) ? "open" : "closed");
     } else {
       check_report(s);
@@ -121,7 +136,8 @@ class Play {
     const long n = std::stol(s.args[0]);
     const long index = n > 0 ? n - 1 : static_cast<long>(lines.size()) + n;
     if (n == 0 || index < 0 || index >= static_cast<long>(lines.size())) {
-      return problem("expected report line " + s.args[0] + ", got " + std::to_string(lines.size()) + " lines");
+      return problem("expected report line " + s.args[0] + ", got " + std::to_string(lines.size()) +
+                     " lines");
     }
     compare(s.args[1], lines[static_cast<std::size_t>(index)]);
   }

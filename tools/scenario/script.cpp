@@ -9,12 +9,18 @@ bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 char unescape(char c) {
   switch (c) {
-    case '"': return '"';
-    case '\\': return '\\';
-    case 'r': return '\r';
-    case 'n': return '\n';
-    case 't': return '\t';
-    default: throw std::invalid_argument(std::string("unknown escape \\") + c);
+    case '"':
+      return '"';
+    case '\\':
+      return '\\';
+    case 'r':
+      return '\r';
+    case 'n':
+      return '\n';
+    case 't':
+      return '\t';
+    default:
+      throw std::invalid_argument(std::string("unknown escape \\") + c);
   }
 }
 
@@ -26,12 +32,24 @@ struct Arity {
 };
 
 constexpr Arity arities[] = {
-    {"type", 2, 2},         {"click", 1, 1},        {"dblclick", 1, 1},
-    {"key", 1, 1},          {"close", 1, 1},        {"answer", 1, 1},
-    {"cancel", 0, 0},       {"screenshot", 2, 2},   {"expect", 2, 2},
-    {"expect-list", 1, -1}, {"expect-align", 2, 2}, {"expect-var", 2, 2},
-    {"expect-msg", 1, 1},   {"expect-prompt", 1, 1}, {"expect-error", 0, 0},
-    {"expect-window", 2, 2}, {"expect-report", 2, 2}, {"expect-report-lines", 1, 1},
+    {"type", 2, 2},
+    {"click", 1, 1},
+    {"dblclick", 1, 1},
+    {"key", 1, 1},
+    {"close", 1, 1},
+    {"answer", 1, 1},
+    {"cancel", 0, 0},
+    {"screenshot", 2, 2},
+    {"expect", 2, 2},
+    {"expect-list", 1, -1},
+    {"expect-align", 2, 2},
+    {"expect-var", 2, 2},
+    {"expect-msg", 1, 1},
+    {"expect-prompt", 1, 1},
+    {"expect-error", 0, 0},
+    {"expect-window", 2, 2},
+    {"expect-report", 2, 2},
+    {"expect-report-lines", 1, 1},
     {"expect-no-report", 0, 0},
 };
 

@@ -21,9 +21,9 @@ std::string float_text(float x) {
 std::string variable_text(const ProgramState& state, const std::string& name) {
   const MainVars& v = state.main;
   const std::pair<const char*, const Value*> named[] = {
-      {"Ng", &v.Ng},   {"Qg", &v.Qg},   {"ac", &v.ac},   {"U", &v.U},         {"zg1", &v.zg1},
-      {"zg2", &v.zg2}, {"ng1", &v.ng1}, {"ng3", &v.ng3}, {"de_de", &v.de_de}, {"v_v", &v.v_v},
-      {"i_i", &v.i_i},
+      {"Ng", &v.Ng},       {"Qg", &v.Qg},   {"ac", &v.ac},   {"U", &v.U},
+      {"zg1", &v.zg1},     {"zg2", &v.zg2}, {"ng1", &v.ng1}, {"ng3", &v.ng3},
+      {"de_de", &v.de_de}, {"v_v", &v.v_v}, {"i_i", &v.i_i},
   };
   for (const auto& [variable, value] : named) {
     if (name == variable) return value->text();

@@ -191,7 +191,8 @@ class WidgetDriver : public Driver {
   // The user reaches only windows that are open.
   FormWindow& open_window(const std::string& window) {
     FormWindow* form = desktop_.window(window);
-    if (form == nullptr || !form->isVisible()) throw std::invalid_argument("window " + window + " is not open");
+    if (form == nullptr || !form->isVisible())
+      throw std::invalid_argument("window " + window + " is not open");
     return *form;
   }
 

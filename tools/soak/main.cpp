@@ -14,9 +14,12 @@ int main(int argc, char** argv) {
   int seeds = 1;
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string option = argv[i];
-    if (option == "--seed") seed = std::stoull(argv[i + 1]);
-    else if (option == "--steps") steps = std::stol(argv[i + 1]);
-    else if (option == "--seeds") seeds = std::stoi(argv[i + 1]);
+    if (option == "--seed")
+      seed = std::stoull(argv[i + 1]);
+    else if (option == "--steps")
+      steps = std::stol(argv[i + 1]);
+    else if (option == "--seeds")
+      seeds = std::stoi(argv[i + 1]);
     else {
       std::cerr << "usage: aquamere-soak [--seed N] [--steps N] [--seeds K]\n";
       return 2;

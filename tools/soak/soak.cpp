@@ -49,11 +49,16 @@ std::string scenario_line(const Step& s) {
     return out + "\"";
   };
   switch (s.verb) {
-    case Step::Verb::Type: return "type " + target + " " + quoted(s.text);
-    case Step::Verb::Click: return "click " + target;
-    case Step::Verb::DoubleClick: return "dblclick " + (s.control.empty() ? s.window : target);
-    case Step::Verb::Key: return "key " + s.text;
-    case Step::Verb::Close: return "close " + s.window;
+    case Step::Verb::Type:
+      return "type " + target + " " + quoted(s.text);
+    case Step::Verb::Click:
+      return "click " + target;
+    case Step::Verb::DoubleClick:
+      return "dblclick " + (s.control.empty() ? s.window : target);
+    case Step::Verb::Key:
+      return "key " + s.text;
+    case Step::Verb::Close:
+      return "close " + s.window;
   }
   return {};
 }
@@ -75,7 +80,8 @@ std::string difference(const ProgramState& a, const ProgramState& b) {
     if (form.shown != other->second.shown) out += name + " shown; ";
     for (const Control& c : form.controls) {
       const Control* d = other->second.find(c.name);
-      if (d != nullptr && !(c == *d)) out += name + "." + c.name + " \"" + c.text + "\" -> \"" + d->text + "\"; ";
+      if (d != nullptr && !(c == *d))
+        out += name + "." + c.name + " \"" + c.text + "\" -> \"" + d->text + "\"; ";
     }
   }
   for (const auto& [name, form] : b.windows) {
@@ -116,10 +122,18 @@ class Soak {
     const int roll = std::uniform_int_distribution<int>(0, 99)(random_);
     if (roll < 30) return type_in_main();
     if (roll < 45) return {Step::Verb::Click, "frmmain", "cmdjsmll", ""};
-    if (roll < 58) return {Step::Verb::DoubleClick, "frmmain", pick<std::string>({"t_fs", "t_Ng", "t_qg", "txtsave", ""}), ""};
+    if (roll < 58)
+      return {Step::Verb::DoubleClick, "frmmain", pick<std::string>({"t_fs", "t_Ng", "t_qg", "txtsave", ""}),
+              ""};
     if (roll < 63) return {Step::Verb::Click, "frmmain", pick<std::string>({"chk_d", "chk_j"}), ""};
-    if (roll < 70) return {Step::Verb::Click, "frmmain", pick<std::string>({"mnuset", "mnufs", "mnuclear", "mnulook", "mnukill", "mnudj", "mnuuo1", "mnuv", "mnua", "mnuabout", "mnuds"}), ""};
-    if (roll < 75) return {Step::Verb::Key, "frmmain", "", pick<std::string>({"F1", "F2", "F5", "F7", "Ctrl+A", "Ctrl+C", "Ctrl+S", "Ctrl+V"})};
+    if (roll < 70)
+      return {Step::Verb::Click, "frmmain",
+              pick<std::string>({"mnuset", "mnufs", "mnuclear", "mnulook", "mnukill", "mnudj", "mnuuo1",
+                                 "mnuv", "mnua", "mnuabout", "mnuds"}),
+              ""};
+    if (roll < 75)
+      return {Step::Verb::Key, "frmmain", "",
+              pick<std::string>({"F1", "F2", "F5", "F7", "Ctrl+A", "Ctrl+C", "Ctrl+S", "Ctrl+V"})};
     if (roll < 90 && open("frmset")) return settings_step();
     if (roll < 95 && open("frmv")) return {Step::Verb::Type, "frmv", "Text1", random_text(random_)};
     for (const char* window : {"frmlookover", "frmset", "frma", "Frmdj2", "Fmuo", "frmv", "frmabout"}) {
@@ -129,21 +143,25 @@ class Soak {
   }
 
   Step type_in_main() {
-    const std::string box = pick<std::string>({"t_Ng", "t_Ng", "t_fz", "t_fs", "t_qg", "txt_l", "t_q0", "t_m",
-                                              "t_kh", "t_t", "t_ky", "t_ay", "t_ngz", "t_Uo", "t_ac", "txtsave",
-                                              "t_ac2", "txtnguo", "t_nguo", "t_de"});
+    const std::string box = pick<std::string>(
+        {"t_Ng", "t_Ng", "t_fz",  "t_fs", "t_qg", "txt_l",   "t_q0",  "t_m",     "t_kh",   "t_t",
+         "t_ky", "t_ay", "t_ngz", "t_Uo", "t_ac", "txtsave", "t_ac2", "txtnguo", "t_nguo", "t_de"});
     return {Step::Verb::Type, "frmmain", box, box == "t_fs" ? random_count(random_) : random_text(random_)};
   }
 
   Step settings_step() {
     const int roll = std::uniform_int_distribution<int>(0, 9)(random_);
     if (roll < 4) {
-      return {Step::Verb::Click, "frmset", pick<std::string>({"Op_1", "op_2", "op_3", "op_4", "op_jd", "op_sc", "op_ppr", "op_lz"}), ""};
+      return {Step::Verb::Click, "frmset",
+              pick<std::string>({"Op_1", "op_2", "op_3", "op_4", "op_jd", "op_sc", "op_ppr", "op_lz"}), ""};
     }
     if (roll < 6) return {Step::Verb::Click, "frmset", "cmddone", ""};
     if (roll < 7) return {Step::Verb::Type, "frmset", "txt_h", random_text(random_)};
     if (roll < 9) {
-      std::string path = chance(0.05) ? std::string(4000, 'p') : std::string(pick<std::string>({report_paths[0], report_paths[1], report_paths[2], report_paths[3], report_paths[4]}));
+      std::string path =
+          chance(0.05) ? std::string(4000, 'p')
+                       : std::string(pick<std::string>({report_paths[0], report_paths[1], report_paths[2],
+                                                        report_paths[3], report_paths[4]}));
       return {Step::Verb::Type, "frmset", "txtfile", path};
     }
     return {Step::Verb::Close, "frmset", "", ""};
@@ -151,11 +169,21 @@ class Soak {
 
   void perform(const Step& s) {
     switch (s.verb) {
-      case Step::Verb::Type: program_.type(s.window, s.control, s.text); break;
-      case Step::Verb::Click: program_.click(s.window, s.control); break;
-      case Step::Verb::DoubleClick: program_.double_click(s.window, s.control); break;
-      case Step::Verb::Key: program_.press(s.text); break;
-      case Step::Verb::Close: program_.close(s.window); break;
+      case Step::Verb::Type:
+        program_.type(s.window, s.control, s.text);
+        break;
+      case Step::Verb::Click:
+        program_.click(s.window, s.control);
+        break;
+      case Step::Verb::DoubleClick:
+        program_.double_click(s.window, s.control);
+        break;
+      case Step::Verb::Key:
+        program_.press(s.text);
+        break;
+      case Step::Verb::Close:
+        program_.close(s.window);
+        break;
     }
   }
 
@@ -207,7 +235,8 @@ class Soak {
     if (!batch && (refused() || !dialogs_.failures.empty())) {
       apply_user_part(expected, s);
       if (!(program_.state() == expected)) {
-        return broken("a failed or refused step changed the program: " + difference(expected, program_.state()));
+        return broken("a failed or refused step changed the program: " +
+                      difference(expected, program_.state()));
       }
     }
     long segments = 0;
@@ -215,7 +244,8 @@ class Soak {
     const double now = strict_number(program_.find_window("frmmain")->text("lab_3"), "");
     const double want = (reset ? 0 : counter) + static_cast<double>(segments);
     if (now != want) {
-      return broken("the segment counter shows " + number_text(now) + ", segments written say " + number_text(want));
+      return broken("the segment counter shows " + number_text(now) + ", segments written say " +
+                    number_text(want));
     }
     return true;
   }
@@ -281,7 +311,8 @@ class Soak {
       const std::size_t end = added.find('\n', start);
       if (end == 0 || added[end - 1] != '\r') return broken(std::string("a line without CR LF in ") + path);
       const std::string line = codec_.decode(std::string_view(added).substr(start, end - 1 - start));
-      if (line.find("\xEF\xBF\xBD") != std::string::npos) return broken(std::string("bytes that are no GB18030 in ") + path);
+      if (line.find("\xEF\xBF\xBD") != std::string::npos)
+        return broken(std::string("bytes that are no GB18030 in ") + path);
       if (line.size() > 1 && line[0] == ' ' && line[1] >= '0' && line[1] <= '9') ++segments;
       start = end + 1;
     }

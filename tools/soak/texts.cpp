@@ -27,18 +27,24 @@ std::string random_text(std::mt19937_64& random) {
   switch (kind(random)) {
     case 0:
     case 1:
-    case 2: return random_number(random);
-    case 3: return std::to_string(std::uniform_int_distribution<int>(0, 40)(random));
+    case 2:
+      return random_number(random);
+    case 3:
+      return std::to_string(std::uniform_int_distribution<int>(0, 40)(random));
     case 4:
-      return pick<std::string>(random, {"", " ", "   ", "1e308", "-1e308", "1e309", "-0", "NaN", "inf",
-                                        "0", "1", "0.5", "-1", "1e-320", "4.9e-324"});
+      return pick<std::string>(random, {"", " ", "   ", "1e308", "-1e308", "1e309", "-0", "NaN", "inf", "0",
+                                        "1", "0.5", "-1", "1e-320", "4.9e-324"});
     case 5:
-      return pick<std::string>(random, {"abc", "q250", "12abc", "１２", "３.５", "😀", "户当量", "∑Ng",
-                                        "αc", "1,000", "0x10", "1 2", "\t3", "—", "€"});
-    case 6: return std::string(1000, "0123456789.-e"[std::uniform_int_distribution<int>(0, 12)(random)]);
-    case 7: return pick<std::string>(random, {"4", "2", "10", "16", "14.2", "3.5", "100", "0.2"});
-    case 8: return random_number(random) + pick<std::string>(random, {"", "x", " l/s", "米"});
-    default: return std::string(std::uniform_int_distribution<int>(0, 300)(random), '9');
+      return pick<std::string>(random, {"abc", "q250", "12abc", "１２", "３.５", "😀", "户当量", "∑Ng", "αc",
+                                        "1,000", "0x10", "1 2", "\t3", "—", "€"});
+    case 6:
+      return std::string(1000, "0123456789.-e"[std::uniform_int_distribution<int>(0, 12)(random)]);
+    case 7:
+      return pick<std::string>(random, {"4", "2", "10", "16", "14.2", "3.5", "100", "0.2"});
+    case 8:
+      return random_number(random) + pick<std::string>(random, {"", "x", " l/s", "米"});
+    default:
+      return std::string(std::uniform_int_distribution<int>(0, 300)(random), '9');
   }
 }
 
