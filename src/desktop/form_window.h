@@ -45,7 +45,7 @@ class FormWindow : public QMainWindow {
   void wire(const Control& control, QWidget* widget);
   void group_option(const Control& control, QWidget* widget);
   void set_tab_order(const Form& form);
-  void send(UserAction action) { act_(action); }
+  void send(const UserAction& action) { act_(action); }
 
   std::string name_;
   std::function<void(const UserAction&)> act_;

@@ -31,7 +31,7 @@ std::map<std::string, QAction*, std::less<>> build_menu_bar(
     QWidget* container = item.parent.empty() ? static_cast<QWidget*>(bar) : menus.at(item.parent);
     QAction* action = nullptr;
     if (menus_holding.contains(item.name)) {
-      QMenu* menu = new QMenu(to_qt(item.text), container);
+      auto* menu = new QMenu(to_qt(item.text), container);
       menus[item.name] = menu;
       action = menu->menuAction();
     } else if (item.text == "-") {

@@ -59,6 +59,7 @@ void ModFile::put_seg() {
       report::printed_number(b.book_hsum),
   };
   std::vector<std::string> encoded_fields;
+  encoded_fields.reserve(fields.size());
   for (const std::string& field : fields) encoded_fields.push_back(codec_.encode(field));
   program_.files().append(path, report::print_zones(encoded_fields) + std::string(line_end));
 }

@@ -31,7 +31,7 @@ class EveryWindow : public DesktopTest {
   }
   std::vector<std::string> names() const {
     std::vector<std::string> all{"frmmain"};
-    for (const auto& opener : openers) all.push_back(opener.second);
+    for (const auto& opener : openers) all.emplace_back(opener.second);
     return all;
   }
 };
@@ -91,7 +91,7 @@ TEST_F(EveryWindow, EachControlIsBuiltNamedAndInsideItsWindow) {
         EXPECT_NE(window->findChild<QAction*>(object_name), nullptr) << c.name;
         continue;
       }
-      QWidget* widget = window->client()->findChild<QWidget*>(object_name);
+      auto* widget = window->client()->findChild<QWidget*>(object_name);
       ASSERT_NE(widget, nullptr) << name << "." << c.name;
       const QRect in_client(widget->mapTo(window->client(), QPoint(0, 0)), widget->size());
       EXPECT_TRUE(window->client()->rect().contains(in_client)) << name << "." << c.name;

@@ -28,9 +28,9 @@ void when_shown(std::function<void(Box&)> answer) {
 TEST(QtDialogs, MessageHasTheTitleTheTextAndOnlyOk) {
   QtDialogs dialogs;
   std::vector<std::string> steps;
-  dialogs.before_each_box([&] { steps.push_back("windows brought up to date"); });
+  dialogs.before_each_box([&] { steps.emplace_back("windows brought up to date"); });
   when_shown<QMessageBox>([&](QMessageBox& box) {
-    steps.push_back("box shown");
+    steps.emplace_back("box shown");
     EXPECT_EQ(box.windowTitle(), "Aquamere");
     EXPECT_EQ(box.text(), "户当量过大 <请核对>");
     EXPECT_EQ(box.textFormat(), Qt::PlainText);

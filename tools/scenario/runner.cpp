@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <utility>
 
 #include "report/disk_files.h"
 #include "scenario/report_lines.h"
@@ -33,8 +34,8 @@ std::string joined(const std::vector<std::string>& items) {
 
 class Play {
  public:
-  Play(const std::string& file, Driver& driver, ScriptedDialogs& dialogs)
-      : file_(file), driver_(driver), dialogs_(dialogs) {}
+  Play(std::string file, Driver& driver, ScriptedDialogs& dialogs)
+      : file_(std::move(file)), driver_(driver), dialogs_(dialogs) {}
 
   void step(const Step& s) {
     line_ = s.line;
@@ -149,7 +150,7 @@ class Play {
   }
 
   void compare_title(const Shown& box) {
-    if (box.title != app_title) problem("expected the title \"Aquamere\", got \"" + box.title + "\"");
+    if (box.title != app_title) problem(R"(expected the title "Aquamere", got ")" + box.title + "\"");
   }
 
   void compare(const std::string& expected, const std::string& got) {
@@ -215,7 +216,7 @@ Outcome run_scenario(const std::string& file, const DriverFactory& make_driver, 
     if (keep.empty()) fs::remove_all(dir);
   } catch (const ScriptError& error) {
     fs::current_path(home);
-    outcome.problems.push_back(error.what());
+    outcome.problems.emplace_back(error.what());
   }
   outcome.passed = outcome.problems.empty();
   return outcome;
