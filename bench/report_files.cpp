@@ -50,7 +50,8 @@ ScratchDir::~ScratchDir() {
 void bare_append(const std::string& path, std::string_view bytes) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
   if (fd < 0) fail("cannot open", path);
-  if (::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size())) fail("cannot write", path);
+  if (::write(fd, bytes.data(), bytes.size()) != static_cast<ssize_t>(bytes.size()))
+    fail("cannot write", path);
   if (::close(fd) != 0) fail("cannot close", path);
 }
 
@@ -126,7 +127,8 @@ void build_report(const std::string& path, std::size_t lines) {
     written += segments + viewing_lines;
   }
   if (written < lines) run_batch(program, lines - written);
-  if (read_lines(path).size() != lines) throw std::logic_error("the built report has the wrong number of lines");
+  if (read_lines(path).size() != lines)
+    throw std::logic_error("the built report has the wrong number of lines");
 }
 
 long place_built_report(std::size_t lines) {

@@ -15,8 +15,6 @@
 #include <optional>
 #include <string>
 
-extern char** environ;
-
 namespace aquamere::bench {
 namespace {
 
@@ -34,7 +32,8 @@ long long monotonic_ns() {
 std::string read_all(int fd) {
   std::string text;
   char buffer[256];
-  for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;) text.append(buffer, static_cast<std::size_t>(n));
+  for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;)
+    text.append(buffer, static_cast<std::size_t>(n));
   return text;
 }
 
@@ -59,7 +58,8 @@ std::optional<ProbeReport> run_probe(const char* path) {
   const std::string line = spawn_error == 0 ? read_all(out[0]) : "";
   ::close(out[0]);
   int status = 0;
-  if (spawn_error != 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+  if (spawn_error != 0 || ::waitpid(pid, &status, 0) != pid || !WIFEXITED(status) ||
+      WEXITSTATUS(status) != 0) {
     return std::nullopt;
   }
   long long painted = 0;

@@ -6,7 +6,8 @@
 namespace aquamere {
 namespace {
 
-const iconv_t no_converter = reinterpret_cast<iconv_t>(-1);
+// iconv_open reports failure as (iconv_t)-1, so the cast is the API's own.
+const iconv_t no_converter = reinterpret_cast<iconv_t>(-1);  // NOLINT(performance-no-int-to-ptr)
 const std::size_t conversion_failed = static_cast<std::size_t>(-1);
 
 iconv_t open_converter(const char* to, const char* from) {
