@@ -1,0 +1,24 @@
+#include "desktop/run_program.h"
+
+#include <QApplication>
+
+#include "desktop/appearance.h"
+#include "desktop/desktop.h"
+#include "desktop/qt_dialogs.h"
+#include "mainwindow/program.h"
+#include "report/disk_files.h"
+
+namespace aquamere {
+
+int run_program(QApplication& app) {
+  set_up_application(app);
+  DiskFiles disk;
+  QtDialogs dialogs;
+  Program program(dialogs, disk);
+  Desktop desktop(program);
+  dialogs.before_each_box([&desktop] { desktop.sync(); });
+  desktop.on_end([] { QApplication::quit(); });
+  return QApplication::exec();
+}
+
+}  // namespace aquamere
