@@ -73,18 +73,28 @@ class OpenFile {
   // part of them, the file is cut back to where it ended before, so no half
   // line is left behind to spoil the report.
   void write_whole(std::string_view bytes) {
-    const off_t before = ::lseek(fd_, 0, SEEK_END);
-    while (!bytes.empty()) {
-      const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+      const ssize_t n = ::write(fd_, bytes.data() + written, bytes.size() - written);
       if (n < 0 && errno == EINTR) continue;
       if (n <= 0) {
         const int error = n < 0 ? errno : ENOSPC;
-        if (before >= 0 && ::ftruncate(fd_, before) != 0) {
-          // A device such as /dev/full cannot be cut; it holds no lines to spoil.
-        }
+        cut_back(written);
         fail("无法写入", path_, error);
       }
-      bytes.remove_prefix(static_cast<std::size_t>(n));
+      written += static_cast<std::size_t>(n);
+    }
+  }
+
+  // Where the file ended before is found only when a write fails: the
+  // file is then `written` bytes longer than it was. A device such as
+  // /dev/full is no plain file and holds no lines to spoil.
+  void cut_back(std::size_t written) {
+    struct stat status {};
+    if (::fstat(fd_, &status) != 0 || !S_ISREG(status.st_mode)) return;
+    const off_t before = status.st_size - static_cast<off_t>(written);
+    if (before >= 0 && ::ftruncate(fd_, before) != 0) {
+      // Nothing more can be done: the failure to write is reported.
     }
   }
 

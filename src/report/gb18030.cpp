@@ -1,5 +1,6 @@
 #include "report/gb18030.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <stdexcept>
 
@@ -47,6 +48,13 @@ std::string convert(iconv_t cd, std::string_view in, std::string_view replacemen
   return out;
 }
 
+// Both encodings write the ASCII characters as their own single bytes, so
+// text without a byte above 0x7F passes unchanged: most report lines, and
+// every number field of a segment line, need no converter.
+bool is_ascii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 }  // namespace
 
 Gb18030::Gb18030()
@@ -58,9 +66,13 @@ Gb18030::~Gb18030() {
 }
 
 std::string Gb18030::encode(std::string_view utf8) {
+  if (is_ascii(utf8)) return std::string(utf8);
   return convert(to_gb18030_, utf8, "\x84\x31\xA4\x37");  // U+FFFD
 }
 
-std::string Gb18030::decode(std::string_view bytes) { return convert(to_utf8_, bytes, "\uFFFD"); }
+std::string Gb18030::decode(std::string_view bytes) {
+  if (is_ascii(bytes)) return std::string(bytes);
+  return convert(to_utf8_, bytes, "\uFFFD");
+}
 
 }  // namespace aquamere
