@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 #include "common/failure.h"
 
@@ -20,25 +21,44 @@ struct Decimal {
 };
 
 // Rounds to 15 significant digits through the standard library's correctly
-// rounded scientific form, then drops the trailing zeros.
+// rounded scientific form, "-d.ddddddddddddde+XX", then drops the trailing
+// zeros.
 Decimal to_decimal(double x) {
   char buffer[64];
   const auto result =
       std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, significant_digits - 1);
-  const std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
+  const char* at = buffer;
+  const char* const end = result.ptr;
   Decimal decimal;
-  std::size_t i = 0;
-  if (text[i] == '-') {
+  if (*at == '-') {
     decimal.negative = true;
-    ++i;
+    ++at;
   }
-  const std::size_t e = text.find('e');
-  for (; i < e; ++i) {
-    if (text[i] != '.') decimal.digits += text[i];
+  const char* e = std::find(at, end, 'e');
+  char digits[significant_digits];
+  std::size_t count = 0;
+  for (; at < e; ++at) {
+    if (*at != '.') digits[count++] = *at;
   }
-  decimal.exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
-  while (decimal.digits.size() > 1 && decimal.digits.back() == '0') decimal.digits.pop_back();
+  while (count > 1 && digits[count - 1] == '0') --count;
+  decimal.digits.assign(digits, count);
+  const char* exponent = e + 1;
+  if (*exponent == '+') ++exponent;
+  std::from_chars(exponent, end, decimal.exponent);
   return decimal;
+}
+
+// Far from a tie at the fifth decimal, the 15-digit decimal and the double
+// itself round to the same ten-thousandth, so the product with 10000 tells
+// which. Below 100000 the 15-digit rounding moves the count by less than
+// 0.00001, far inside the margin; only a number near a tie, or a larger one,
+// needs its decimal digits.
+std::optional<std::int64_t> count_far_from_tie(double x) {
+  const double count = x * static_cast<double>(Fixed4::scale);
+  if (!(std::fabs(count) < 1e9)) return std::nullopt;
+  const double fraction = std::fabs(count - std::trunc(count));
+  if (std::fabs(fraction - 0.5) < 1e-3) return std::nullopt;
+  return std::llround(count);
 }
 
 std::string plain_form(const Decimal& d) {
@@ -78,9 +98,25 @@ std::string exponent_form(const Decimal& d) {
 
 std::string number_text(double x) {
   if (x == 0.0) return "0";
+  // Whole numbers below 10^15, the counts and sums of equivalents, have at
+  // most 15 digits and are written as they are.
+  if (std::fabs(x) < 1e15 && x == std::trunc(x)) {
+    char buffer[24];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(x));
+    return std::string(buffer, result.ptr);
+  }
   const Decimal decimal = to_decimal(x);
   if (decimal.exponent >= -5 && decimal.exponent < significant_digits) return plain_form(decimal);
   return exponent_form(decimal);
+}
+
+double rounded_to_15_digits(double x) {
+  char buffer[64];
+  const auto written =
+      std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, significant_digits - 1);
+  double rounded = 0;
+  std::from_chars(buffer, written.ptr, rounded, std::chars_format::scientific);
+  return rounded + 0.0;  // -0 reads as 0
 }
 
 // The double is first taken at its 15 significant digits, the precision of
@@ -89,7 +125,7 @@ std::string number_text(double x) {
 // the 0.0001 its binary neighbour 0.000149999… would give.
 Fixed4 Fixed4::from(double x) {
   if (!std::isfinite(x)) throw Failure("计算失败：数值溢出，超出四位小数的范围。");
-  if (x == 0.0) return Fixed4();
+  if (const std::optional<std::int64_t> count = count_far_from_tie(x)) return Fixed4(*count);
   const Decimal d = to_decimal(x);
   const int whole_digits = d.exponent + 1 + 4;  // digits of the count of ten-thousandths
   if (whole_digits > 19) throw Failure("计算失败：数值溢出，超出四位小数的范围。");
@@ -113,16 +149,21 @@ std::string Fixed4::text() const {
   const bool negative = count_ < 0;
   const std::uint64_t magnitude =
       negative ? static_cast<std::uint64_t>(-(count_ + 1)) + 1 : static_cast<std::uint64_t>(count_);
-  std::string out = negative ? "-" : "";
-  out += std::to_string(magnitude / scale);
-  std::string fraction = std::to_string(magnitude % scale);
-  if (fraction != "0") {
-    fraction.insert(0, 4 - fraction.size(), '0');
-    while (fraction.back() == '0') fraction.pop_back();
-    out += '.';
-    out += fraction;
+  char buffer[32];
+  char* at = buffer;
+  if (negative) *at++ = '-';
+  at = std::to_chars(at, buffer + sizeof buffer, magnitude / scale).ptr;
+  std::uint64_t fraction = magnitude % scale;
+  if (fraction != 0) {
+    int places = 4;
+    for (; fraction % 10 == 0; fraction /= 10) --places;
+    *at++ = '.';
+    for (int place = places - 1; place >= 0; --place, fraction /= 10) {
+      at[place] = static_cast<char>('0' + fraction % 10);
+    }
+    at += places;
   }
-  return out;
+  return std::string(buffer, at);
 }
 
 }  // namespace aquamere

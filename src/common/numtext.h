@@ -13,6 +13,9 @@ namespace aquamere {
 // the text short and still reads back through both conversions.
 // Negative zero is written "0". The number must be finite.
 std::string number_text(double x);
+// The number that text writes, without writing the text: x rounded to 15
+// significant digits. The number must be finite.
+double rounded_to_15_digits(double x);
 
 // A fixed-point value with exactly four decimal places, held as a count of
 // ten-thousandths. Results shown in boxes and lists pass through it.

@@ -1,5 +1,8 @@
 #include "common/value.h"
 
+#include <cmath>
+#include <cstdlib>
+
 #include "common/convert.h"
 
 namespace aquamere {
@@ -25,6 +28,28 @@ double Value::number(std::string_view what) const {
   return std::visit(Visitor{what}, data_);
 }
 
-double Value::leading(std::string_view what) const { return leading_number(text(), what); }
+// The text of a number is never empty, so the common test for "" needs no
+// number text written.
+bool Value::equals_text(std::string_view text) const {
+  if (const auto* own = std::get_if<std::string>(&data_)) return *own == text;
+  if (is_empty()) return text.empty();
+  return !text.empty() && this->text() == text;
+}
+
+// A number reads back from its text as the number its 15 digits write. A
+// whole number, and a four-decimal number, are exactly themselves: their
+// texts hold all their digits.
+double Value::leading(std::string_view what) const {
+  if (const double* x = std::get_if<double>(&data_)) {
+    const double size = std::fabs(*x);
+    if (size < 1e15 && *x == std::trunc(*x)) return *x + 0.0;  // -0 reads as 0
+    // Far from the ends of the double range, where reading may fail.
+    if (size > 1e-300 && size < 1e300) return rounded_to_15_digits(*x);
+  }
+  if (const Fixed4* x = std::get_if<Fixed4>(&data_); x != nullptr && std::llabs(x->count()) < (1LL << 53)) {
+    return x->to_double();
+  }
+  return leading_number(text(), what);
+}
 
 }  // namespace aquamere

@@ -32,7 +32,7 @@ class Value {
   double leading(std::string_view what) const;
 
   // A comparison with a text constant compares texts ("" matches empty).
-  bool equals_text(std::string_view text) const { return this->text() == text; }
+  bool equals_text(std::string_view text) const;
 
   friend bool operator==(const Value&, const Value&) = default;
 

@@ -2,7 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "common/convert.h"
 #include "common/failure.h"
+#include "common/value.h"
 
 namespace aquamere {
 namespace {
@@ -48,6 +56,57 @@ TEST(FourDecimalText, OverflowIsAFailure) {
   EXPECT_EQ(Fixed4::from(922337203685477.0).text(), "922337203685477");
   EXPECT_THROW(Fixed4::from(1e15), Failure);
   EXPECT_THROW(Fixed4::from(-1e300), Failure);
+}
+
+// The four-decimal text as a reader derives it from the 15-digit text:
+// rounded half to even at the fifth decimal. Only for texts in plain form.
+std::string four_decimals_of(const std::string& text) {
+  const bool negative = text.front() == '-';
+  const std::string digits = text.substr(negative ? 1 : 0);
+  const std::size_t point = digits.find('.');
+  std::string whole = digits.substr(0, point);
+  std::string fraction = point == std::string::npos ? "" : digits.substr(point + 1);
+  fraction.resize(std::max<std::size_t>(fraction.size(), 4), '0');
+  const std::string dropped = fraction.substr(4);
+  std::string kept = whole + fraction.substr(0, 4);
+  const bool tie =
+      !dropped.empty() && dropped.front() == '5' && dropped.find_first_not_of('0', 1) == std::string::npos;
+  const bool up = !dropped.empty() && (dropped.front() > '5' || (dropped.front() == '5' && !tie) ||
+                                       (tie && (kept.back() - '0') % 2 == 1));
+  long long count = std::stoll(kept) + (up ? 1 : 0);
+  std::string out = std::to_string(count / 10000);
+  std::string rest = std::to_string(count % 10000);
+  rest.insert(0, 4 - rest.size(), '0');
+  while (!rest.empty() && rest.back() == '0') rest.pop_back();
+  if (!rest.empty()) out += "." + rest;
+  return (negative && count != 0 ? "-" : "") + out;
+}
+
+// Numbers of every size the calculation meets, and numbers at and next to a
+// tie at the fifth decimal, where the shortcuts must give way to the digits.
+std::vector<double> numbers_to_check() {
+  std::mt19937_64 random(20240611);
+  std::uniform_real_distribution<double> unit(-1, 1);
+  std::vector<double> numbers;
+  for (int i = 0; i < 20000; ++i) {
+    const double x = unit(random) * std::pow(10.0, static_cast<int>(random() % 10) - 5);
+    const double tie = std::round(x * 10000) / 10000 + 0.00005;
+    for (double y :
+         {x, std::round(x), tie, std::nextafter(tie, 0.0), std::nextafter(tie, 1.0), tie + 1e-12}) {
+      if (std::fabs(y) >= 1e-5 && std::fabs(y) < 1e5) numbers.push_back(y);
+    }
+  }
+  return numbers;
+}
+
+TEST(NumberShortcuts, AgreeWithTheFifteenDigitText) {
+  for (const double x : numbers_to_check()) {
+    const std::string text = number_text(x);
+    ASSERT_EQ(four_decimal_text(x), four_decimals_of(text)) << text;
+    ASSERT_EQ(rounded_to_15_digits(x), leading_number(text, "x")) << text;
+    ASSERT_EQ(Value(x).leading("x"), leading_number(text, "x")) << text;
+    ASSERT_EQ(Value(Fixed4::from(x)).leading("x"), leading_number(Fixed4::from(x).text(), "x")) << text;
+  }
 }
 
 }  // namespace
