@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,6 +47,23 @@ struct Control {
   friend bool operator==(const Control&, const Control&) = default;
 };
 
+// Where each control of a window sits among its controls, by name, so that a
+// look-up need not walk them all. A window keeps its controls in the order
+// its layout gave them, so the index is made at the first look-up and shared
+// by every copy of the window; it is made afresh when the number of controls
+// has changed. It is no part of the window's value.
+class ControlIndex {
+ public:
+  // The control of that name, if there is one, found through the index.
+  const Control* find(const std::vector<Control>& controls, std::string_view name) const;
+
+  friend bool operator==(const ControlIndex&, const ControlIndex&) { return true; }
+
+ private:
+  struct Table;
+  mutable std::shared_ptr<const Table> table_;
+};
+
 // A window: caption, client size in twips, whether it is shown, and its
 // controls in the order they were declared (menu items in display order).
 struct Form {
@@ -54,6 +72,7 @@ struct Form {
   int width = 0, height = 0;
   bool shown = false;
   std::vector<Control> controls;
+  ControlIndex index;
 
   Control& at(std::string_view control);
   const Control& at(std::string_view control) const;

@@ -1,5 +1,8 @@
 // Pipe table in force, velocity, 1000i, the candidate listing and the
 // automatic size choice.
+#include <string>
+#include <vector>
+
 #include "common/convert.h"
 #include "common/numtext.h"
 #include "hydraulics/materials.h"
@@ -56,25 +59,31 @@ std::string FrmMain::iii(const Value& qg, const Value& dj) const {
 // the largest size listed runs faster than 2 m/s.
 void FrmMain::djj_v_i() {
   Form& f = form();
-  for (const char* list : {size_list, velocity_list, friction_list}) f.at(list).items.clear();
+  ListItems& size_items = f.at(size_list).items;
+  ListItems& velocity_items = f.at(velocity_list).items;
+  ListItems& friction_items = f.at(friction_list).items;
+  for (ListItems* list : {&size_items, &velocity_items, &friction_items}) list->clear();
   const Value qg = vars().Qg;
   if (qg.equals_text("")) {
     f.set_text("lbqg", "");
     return;
   }
-  f.at(size_list).items.add("管径mm");
-  f.at(velocity_list).items.add("流速m/s");
-  f.at(friction_list).items.add("1000i");
   const double flow = qg.number(flow_quantity);
   f.set_text("lbqg", "Qg=" + four_decimal_text(flow));
   const SizeRange range = candidate_sizes(flow);
+  std::vector<std::string> sizes{"管径mm"}, velocities{"流速m/s"}, frictions{"1000i"};
+  for (std::vector<std::string>* lines : {&sizes, &velocities, &frictions})
+    lines->reserve(1 + range.end - range.first);
   for (std::size_t k = range.first; k < range.end; ++k) {
-    f.at(size_list).items.add(std::string(nominal_sizes[k]));
-    f.at(velocity_list).items.add(vvv(qg, vars().de[k]));
-    f.at(friction_list).items.add(iii(qg, vars().de[k]));
+    sizes.emplace_back(nominal_sizes[k]);
+    velocities.push_back(vvv(qg, vars().de[k]));
+    frictions.push_back(iii(qg, vars().de[k]));
   }
-  if (range.first == range.end) return;
-  if (strict_number(f.at(velocity_list).items.lines().back(), "流速") > 2) program_.message(too_fast_warning);
+  const bool too_fast = range.first != range.end && strict_number(velocities.back(), "流速") > 2;
+  size_items.assign(std::move(sizes));
+  velocity_items.assign(std::move(velocities));
+  friction_items.assign(std::move(frictions));
+  if (too_fast) program_.message(too_fast_warning);
 }
 
 // Chooses the size for the flow as shown in t_qg, which from here on is Qg.

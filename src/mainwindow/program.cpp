@@ -1,7 +1,10 @@
 #include "mainwindow/program.h"
 
+#include <algorithm>
+#include <cassert>
 #include <optional>
 #include <stdexcept>
+#include <tuple>
 
 #include "common/failure.h"
 #include "mainwindow/windows.h"
@@ -22,6 +25,51 @@ Control& control_of(Form& form, std::string_view control) {
   auto* c = const_cast<Control*>(form.find(control));
   if (c == nullptr) throw std::invalid_argument(form.name + " has no control " + std::string(control));
   return *c;
+}
+
+// What a window's layout fixes for good: the names, kinds, frames, places,
+// tab order, fonts, shortcuts and failure labels of its controls.
+[[maybe_unused]] auto fixed_by_layout(const Control& c) {
+  return std::tie(c.name, c.kind, c.parent, c.rect, c.tab, c.multiline, c.font, c.shortcut, c.label);
+}
+
+bool same_windows(const ProgramState& a, const ProgramState& b) {
+  return std::equal(a.windows.begin(), a.windows.end(), b.windows.begin(), b.windows.end(),
+                    [](const auto& x, const auto& y) {
+                      return x.first == y.first && x.second.controls.size() == y.second.controls.size();
+                    });
+}
+
+// Copies the state over an older copy of it. With the same windows open, as
+// from one event to the next, a window is copied over its older self, and
+// only in what changes while the program runs (caption, shown, and the texts,
+// alignments, values and list lines of its controls): the rest its layout
+// fixed. This is the larger part of the work of an event's snapshot.
+void copy_over(const ProgramState& from, ProgramState& to) {
+  if (!same_windows(from, to)) {
+    to = from;
+    return;
+  }
+  auto older = to.windows.begin();
+  for (const auto& [name, form] : from.windows) {
+    Form& copy = (older++)->second;
+    copy.caption = form.caption;
+    copy.width = form.width;
+    copy.height = form.height;
+    copy.shown = form.shown;
+    for (std::size_t i = 0; i < form.controls.size(); ++i) {
+      const Control& c = form.controls[i];
+      Control& d = copy.controls[i];
+      assert(fixed_by_layout(c) == fixed_by_layout(d));
+      d.text = c.text;
+      d.align = c.align;
+      d.value = c.value;
+      d.items = c.items;
+    }
+  }
+  to.main = from.main;
+  to.book = from.book;
+  to.coef_i = from.coef_i;
 }
 
 }  // namespace
@@ -65,8 +113,17 @@ bool Program::running() const {
   return false;
 }
 
+// Attempts nest (a batch runs each segment as an attempt inside its own), so
+// there is one snapshot per level. Each is kept for the next attempt at its
+// level, which copies the state over it (see copy_over).
 bool Program::attempt(const std::function<void()>& step) {
-  ProgramState snapshot = state_;
+  if (snapshots_.size() == attempts_under_way_) snapshots_.emplace_back();
+  ProgramState& snapshot = snapshots_[attempts_under_way_];
+  copy_over(state_, snapshot);
+  struct Level {
+    std::size_t& under_way;
+    ~Level() { --under_way; }
+  } level{++attempts_under_way_};
   std::optional<std::string> failure;  // a refusal has shown its own message
   try {
     step();
@@ -78,7 +135,7 @@ bool Program::attempt(const std::function<void()>& step) {
     // A fault of the program itself: the user keeps the state and the run.
     failure = std::string("程序内部错误：") + error.what();
   }
-  state_ = std::move(snapshot);
+  std::swap(state_, snapshot);
   if (failure) dialogs_.message(app_title, *failure, true);
   return false;
 }

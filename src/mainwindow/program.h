@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <memory>
@@ -93,6 +94,8 @@ class Program {
   DialogPort& dialogs_;
   FilePort& files_;
   ProgramState state_;
+  std::deque<ProgramState> snapshots_;  // by level of nested attempts
+  std::size_t attempts_under_way_ = 0;
   FrmMain frmmain_{*this};
   ModFile modfile_{*this};
   unsigned long revision_ = 0;

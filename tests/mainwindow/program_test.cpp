@@ -36,6 +36,40 @@ TEST_F(EventDoor, RefusalPutsBackWithoutASecondMessage) {
   EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"户当量过大"});
 }
 
+// Each attempt's snapshot is taken over the one before it: what it puts back
+// must be the state just before the failing step, with whatever earlier
+// steps changed, windows opened since and nested attempts included.
+TEST_F(EventDoor, PutsBackTheStateOfJustBeforeTheFailingStep) {
+  const auto fail_after = [&](const std::function<void()>& change) {
+    return program.attempt([&] {
+      change();
+      throw Failure("计算失败。");
+    });
+  };
+  type("t_Ng", "4");
+  click("cmdjsmll");
+  const ProgramState after_first = program.state();
+  EXPECT_FALSE(fail_after([&] {
+    program.window("frmmain").set_text("t_qg", "9");
+    program.window("frmmain").at("List1").items.assign({"管径mm"});
+    program.state().main.Qg = 9.0;
+  }));
+  EXPECT_EQ(program.state(), after_first);
+
+  program.click("frmmain", "mnuset");
+  const ProgramState with_settings = program.state();
+  EXPECT_FALSE(fail_after([&] { program.unload("frmset"); }));
+  EXPECT_EQ(program.state(), with_settings);
+
+  EXPECT_TRUE(program.attempt([&] {
+    program.window("frmmain").set_text("txt_l", "3");
+    const ProgramState inner_before = program.state();
+    EXPECT_FALSE(fail_after([&] { program.window("frmmain").set_text("txt_l", "5"); }));
+    EXPECT_EQ(program.state(), inner_before);
+  }));
+  EXPECT_EQ(text("txt_l"), "3");
+}
+
 TEST_F(EventDoor, ClosingTheLastWindowEndsTheRun) {
   EXPECT_TRUE(program.running());
   program.close("frmmain");
