@@ -3,9 +3,11 @@
 // when its last window has closed.
 #include <QApplication>
 
+#include "desktop/font_configuration.h"
 #include "desktop/run_program.h"
 
 int main(int argc, char** argv) {
+  aquamere::FontConfigurationReading fonts;  // on a second core, while Qt starts
   QApplication app(argc, argv);
-  return aquamere::run_program(app);
+  return aquamere::run_program(app, fonts);
 }
