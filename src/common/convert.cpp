@@ -1,7 +1,9 @@
 #include "common/convert.h"
 
+#include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 #include "common/failure.h"
 
@@ -46,6 +48,31 @@ Scan scan_number(std::string_view text, std::size_t pos) {
   return scan;
 }
 
+// A scanned number without exponent and of at most 15 digits, which is
+// nearly every text a user types or the program writes, read directly: its
+// digits make an integer below 2^53 and its power of ten is exact, so one
+// correctly rounded division gives the nearest double, the same as
+// from_chars, at a fraction of the cost. Nothing for any other number.
+std::optional<double> plain_decimal(std::string_view number) {
+  constexpr std::size_t most_digits = 15;
+  static constexpr std::array<double, most_digits + 1> powers_of_ten{
+      1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  std::uint64_t digits = 0;
+  std::size_t count = 0;
+  std::size_t decimals = 0;
+  bool after_point = false;
+  for (const char c : number) {
+    if (c == '.') {
+      after_point = true;
+      continue;
+    }
+    if (!is_digit(c) || ++count > most_digits) return std::nullopt;
+    digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+    if (after_point) ++decimals;
+  }
+  return static_cast<double>(digits) / powers_of_ten[decimals];
+}
+
 // Reads the scanned number; nullopt when it lies beyond the double range.
 std::optional<double> read_scanned(std::string_view number, bool negative_exponent) {
   bool negative = false;
@@ -53,14 +80,17 @@ std::optional<double> read_scanned(std::string_view number, bool negative_expone
     negative = number.front() == '-';
     number.remove_prefix(1);
   }
-  double value = 0;
-  const auto result =
-      std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::general);
-  if (result.ec == std::errc::result_out_of_range) {
-    if (!negative_exponent) return std::nullopt;
-    value = 0;  // too small to hold: it reads as zero
+  std::optional<double> value = plain_decimal(number);
+  if (!value) {
+    value = 0;
+    const auto result =
+        std::from_chars(number.data(), number.data() + number.size(), *value, std::chars_format::general);
+    if (result.ec == std::errc::result_out_of_range) {
+      if (!negative_exponent) return std::nullopt;
+      value = 0;  // too small to hold: it reads as zero
+    }
   }
-  return negative ? -value : value;
+  return negative ? -*value : *value;
 }
 
 std::size_t skip_blanks(std::string_view text, std::size_t i) {

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <random>
+#include <string>
+
 #include "common/failure.h"
 #include "common/value.h"
 #include "expect_failure.h"
@@ -15,6 +19,27 @@ TEST(StrictNumber, AcceptsOneNumberWithBlanksAround) {
       {"1e3", 1000}, {"1.5E-2", 0.015}, {"\t7\t", 7}, {"1e-400", 0}, {"-0", 0},
   };
   for (const auto& [text, x] : rows) EXPECT_EQ(strict_number(text), x) << text;
+}
+
+// Short decimals take a quicker road than long ones and exponents; both must
+// land on the nearest double. Random digits with the point anywhere, against
+// the standard library's reading of the same text.
+TEST(StrictNumber, ReadsShortAndLongDecimalsAsTheNearestDouble) {
+  std::mt19937_64 random(20261206);
+  for (int i = 0; i < 200000; ++i) {
+    const std::size_t digits = 1 + random() % 18;
+    std::string text;
+    for (std::size_t d = 0; d < digits; ++d) text += static_cast<char>('0' + random() % 10);
+    text.insert(random() % (digits + 1), ".");
+    double expected = 0;
+    std::from_chars(text.data(), text.data() + text.size(), expected);
+    ASSERT_EQ(strict_number(text), expected) << text;
+    ASSERT_EQ(strict_number("-" + text), -expected) << text;
+  }
+  EXPECT_EQ(strict_number("999999999999999"), 999999999999999.0);
+  EXPECT_EQ(strict_number("0.000000000000001"), 1e-15);
+  EXPECT_EQ(strict_number("9007199254740993"), 9007199254740992.0);  // 16 digits, ties to even
+  EXPECT_EQ(strict_number("000.30"), 0.3);
 }
 
 TEST(StrictNumber, RefusesEverythingElse) {
