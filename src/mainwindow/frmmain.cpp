@@ -6,10 +6,22 @@
 
 namespace aquamere {
 
-Form& FrmMain::form() { return program_.window("frmmain"); }
-const Form& FrmMain::form() const { return *program_.find_window("frmmain"); }
-MainVars& FrmMain::vars() { return program_.state().main; }
-const MainVars& FrmMain::vars() const { return program_.state().main; }
+Form* FrmMain::known_form() const {
+  if (form_ == nullptr || form_found_at_ != program_.windows_moved()) {
+    form_ = program_.find_window("frmmain");
+    form_found_at_ = program_.windows_moved();
+  }
+  return form_;
+}
+
+Form& FrmMain::form() {
+  if (Form* known = known_form()) return *known;
+  return program_.window("frmmain");
+}
+
+const Form& FrmMain::form() const { return *known_form(); }
+MainVars& FrmMain::vars() { return program_.main_vars(); }
+const MainVars& FrmMain::vars() const { return program_.main_vars(); }
 
 double FrmMain::number(const char* control) const {
   const Control& box = form().at(control);

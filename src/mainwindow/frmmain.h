@@ -71,8 +71,13 @@ class FrmMain {
   double leading(const char* control) const;
   // Puts a material's inner diameters and 1000i coefficient in force.
   void load_table(const Material& material);
+  // frmmain if it exists. The procedures reach it dozens of times a command,
+  // so it is looked up again only when a window may have moved.
+  Form* known_form() const;
 
   Program& program_;
+  mutable Form* form_ = nullptr;
+  mutable unsigned long form_found_at_ = 0;  // Program::windows_moved() then
 };
 
 }  // namespace aquamere

@@ -31,7 +31,7 @@ InnerDiameters inner_diameters(const MainVars& vars) {
 void FrmMain::load_table(const Material& material) {
   for (std::size_t k = 0; k + 1 < size_count; ++k) vars().de[k] = material.inner[k];
   vars().de[size_count - 1] = std::string(material.de110);
-  program_.state().coef_i = material.coef_i;
+  program_.coef_i() = material.coef_i;
 }
 
 // Loads the material chosen in the settings dialog and names its table.
@@ -52,7 +52,7 @@ std::string FrmMain::vvv(const Value& qg, const Value& dj) const {
 
 std::string FrmMain::iii(const Value& qg, const Value& dj) const {
   if (qg.equals_text("")) return "";
-  return friction_text(qg.number(flow_quantity), dj.number(diameter_quantity), program_.state().coef_i);
+  return friction_text(qg.number(flow_quantity), dj.number(diameter_quantity), program_.coef_i());
 }
 
 // Lists the candidate sizes for the unrounded flow Qg, and warns when even
@@ -91,7 +91,7 @@ void FrmMain::v_de_i() {
   const std::string flow = form().text("t_qg");
   if (flow.empty()) return;
   vars().Qg = flow;
-  const SizeChoice choice = choose_pipe_size(flow, inner_diameters(vars()), program_.state().coef_i);
+  const SizeChoice choice = choose_pipe_size(flow, inner_diameters(vars()), program_.coef_i());
   vars().v_v = choice.velocity;
   vars().i_i = choice.friction;
   vars().de_de = std::string(choice.size);

@@ -81,6 +81,11 @@ const Form* Program::find_window(std::string_view name) const {
   return it == state_.windows.end() ? nullptr : &it->second;
 }
 
+Form* Program::find_window(std::string_view name) {
+  const auto it = state_.windows.find(name);
+  return it == state_.windows.end() ? nullptr : &it->second;
+}
+
 Form& Program::window(std::string_view name) {
   if (auto it = state_.windows.find(name); it != state_.windows.end()) return it->second;
   const WindowType* type = window_type(name);
@@ -103,7 +108,10 @@ void Program::hide(std::string_view name) {
 }
 
 void Program::unload(std::string_view name) {
-  if (auto it = state_.windows.find(name); it != state_.windows.end()) state_.windows.erase(it);
+  if (auto it = state_.windows.find(name); it != state_.windows.end()) {
+    state_.windows.erase(it);
+    ++windows_moved_;
+  }
 }
 
 bool Program::running() const {
@@ -136,6 +144,7 @@ bool Program::attempt(const std::function<void()>& step) {
     failure = std::string("程序内部错误：") + error.what();
   }
   std::swap(state_, snapshot);
+  ++windows_moved_;
   if (failure) dialogs_.message(app_title, *failure, true);
   return false;
 }

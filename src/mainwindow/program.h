@@ -55,8 +55,19 @@ class Program {
   bool running() const;
 
   const ProgramState& state() const { return state_; }
-  ProgramState& state() { return state_; }
+  // The whole state to change at will (tests and tools): every window may
+  // move (see windows_moved).
+  ProgramState& state() {
+    ++windows_moved_;
+    return state_;
+  }
+  // The module variables and the 1000i coefficient in force, for the
+  // procedures of the main window and the report.
+  MainVars& main_vars() { return state_.main; }
+  BookVars& book_vars() { return state_.book; }
+  float& coef_i() { return state_.coef_i; }
   const Form* find_window(std::string_view name) const;
+  Form* find_window(std::string_view name);
   // The window, created hidden with its load step on first reference.
   Form& window(std::string_view name);
   // Shows a window without blocking; one already open comes to the front.
@@ -65,6 +76,10 @@ class Program {
   void hide(std::string_view name);
   // Discards a window and all it holds; the next use creates it afresh.
   void unload(std::string_view name);
+  // Goes up whenever a window may have moved in memory: one discarded, or
+  // the state put back after a failed attempt. A window held by address
+  // stays valid while this stays the same.
+  unsigned long windows_moved() const { return windows_moved_; }
 
   // Runs `step` as one unit: on a failure or a refusal the state goes back to
   // what it was before the step (a failure is then reported in a message
@@ -99,6 +114,7 @@ class Program {
   FrmMain frmmain_{*this};
   ModFile modfile_{*this};
   unsigned long revision_ = 0;
+  unsigned long windows_moved_ = 0;
   std::string raised_;
   unsigned long raised_at_ = 0;
 };

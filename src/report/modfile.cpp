@@ -15,7 +15,7 @@ std::string segment_label(double n) { return " " + number_text(n) + "-" + number
 
 }  // namespace
 
-BookVars& ModFile::book() { return program_.state().book; }
+BookVars& ModFile::book() { return program_.book_vars(); }
 
 std::string ModFile::report_path() {
   book().book_path = program_.window("frmset").text("txtfile");
@@ -37,7 +37,7 @@ std::string ModFile::encoded(const std::vector<std::string>& lines) {
 void ModFile::put_seg() {
   const std::string path = report_path();
   const Form& main = program_.window("frmmain");
-  const MainVars& vars = program_.state().main;
+  const MainVars& vars = program_.main_vars();
   BookVars& b = book();
   b.book_ng = main.text("t_nguo");
   const std::string& counter = main.text("lab_3");
