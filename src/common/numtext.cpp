@@ -1,6 +1,7 @@
 #include "common/numtext.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -20,32 +21,77 @@ struct Decimal {
   int exponent = 0;    // value = d1.d2d3... x 10^exponent
 };
 
-// Rounds to 15 significant digits through the standard library's correctly
-// rounded scientific form, "-d.ddddddddddddde+XX", then drops the trailing
-// zeros.
-Decimal to_decimal(double x) {
-  char buffer[64];
-  const auto result =
-      std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, significant_digits - 1);
-  const char* at = buffer;
-  const char* const end = result.ptr;
-  Decimal decimal;
+// The digits of a scientific form the standard library wrote,
+// "-d.dddde+XX", with at most 17 significant digits.
+struct Scientific {
+  bool negative = false;
+  std::array<char, 17> digits{};
+  std::size_t count = 0;
+  int exponent = 0;
+};
+
+Scientific read_scientific(const char* at, const char* end) {
+  Scientific s;
   if (*at == '-') {
-    decimal.negative = true;
+    s.negative = true;
     ++at;
   }
   const char* e = std::find(at, end, 'e');
-  char digits[significant_digits];
-  std::size_t count = 0;
   for (; at < e; ++at) {
-    if (*at != '.') digits[count++] = *at;
+    if (*at != '.') s.digits[s.count++] = *at;
   }
-  while (count > 1 && digits[count - 1] == '0') --count;
-  decimal.digits.assign(digits, count);
   const char* exponent = e + 1;
   if (*exponent == '+') ++exponent;
-  std::from_chars(exponent, end, decimal.exponent);
-  return decimal;
+  std::from_chars(exponent, end, s.exponent);
+  return s;
+}
+
+// Rounds the digits half up to 15. Nothing when the digits beyond the 15th
+// are exactly one half: which way that goes depends on the bits beyond.
+bool round_to_significant(Scientific& s) {
+  const auto kept = static_cast<std::size_t>(significant_digits);
+  if (s.count <= kept) return true;
+  if (s.digits[kept] == '5' &&
+      std::all_of(&s.digits[kept + 1], &s.digits[s.count], [](char c) { return c == '0'; }))
+    return false;
+  const bool up = s.digits[kept] >= '5';
+  s.count = kept;
+  if (!up) return true;
+  std::size_t i = kept;
+  while (i > 0 && s.digits[i - 1] == '9') s.digits[--i] = '0';
+  if (i > 0) {
+    ++s.digits[i - 1];
+  } else {
+    s.digits[0] = '1';  // 9.99…9 rounds up to 10
+    ++s.exponent;
+  }
+  return true;
+}
+
+Decimal decimal_of(const Scientific& s) {
+  std::size_t count = s.count;
+  while (count > 1 && s.digits[count - 1] == '0') --count;
+  return {s.negative, std::string(s.digits.data(), count), s.exponent};
+}
+
+// The double at 15 significant digits. A normal double holds nearly 16, so
+// the shortest digits that read back as it lie nearer to it than any other
+// decimal of their length and than half a unit of the 15th digit: rounding
+// them to 15 gives the double's own rounding, except when they stop exactly
+// half-way. Then, and for the subnormal numbers with their fewer digits, the
+// standard library's correctly rounded form of the exact binary value decides.
+Decimal to_decimal(double x) {
+  char buffer[64];
+  if (std::isnormal(x)) {
+    const auto shortest_end =
+        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific).ptr;
+    Scientific shortest = read_scientific(buffer, shortest_end);
+    if (round_to_significant(shortest)) return decimal_of(shortest);
+  }
+  const auto end =
+      std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, significant_digits - 1)
+          .ptr;
+  return decimal_of(read_scientific(buffer, end));
 }
 
 // Far from a tie at the fifth decimal, the 15-digit decimal and the double
@@ -111,11 +157,15 @@ std::string number_text(double x) {
 }
 
 double rounded_to_15_digits(double x) {
+  const Decimal d = to_decimal(x);
   char buffer[64];
-  const auto written =
-      std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, significant_digits - 1);
+  char* at = buffer;
+  if (d.negative) *at++ = '-';
+  at = std::copy(d.digits.begin(), d.digits.end(), at);
+  *at++ = 'e';
+  at = std::to_chars(at, buffer + sizeof buffer, d.exponent - static_cast<int>(d.digits.size()) + 1).ptr;
   double rounded = 0;
-  std::from_chars(buffer, written.ptr, rounded, std::chars_format::scientific);
+  std::from_chars(buffer, at, rounded, std::chars_format::scientific);
   return rounded + 0.0;  // -0 reads as 0
 }
 

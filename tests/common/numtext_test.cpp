@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <random>
 #include <string>
@@ -41,6 +42,33 @@ TEST(NumberText, ExtremesUseExponentForm) {
   EXPECT_EQ(number_text(-4.9e-324), "-4.94065645841247E-324");
   // Rounding to 15 digits may carry into the next power of ten.
   EXPECT_EQ(number_text(999999999999999.9), "1E+15");
+}
+
+// The text is the double's exact value rounded to 15 digits. The worst
+// cases are doubles nearest to a 16-digit decimal ending in 5: their
+// shortest digits stop half-way, and only the bits beyond may decide.
+TEST(NumberText, IsTheDoubleRoundedToFifteenDigits) {
+  std::mt19937_64 random(20261206);
+  const auto fifteen_digits = [](double x) {
+    char buffer[64];
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14).ptr;
+    double rounded = 0;
+    std::from_chars(buffer, end, rounded);
+    return rounded;
+  };
+  for (int i = 0; i < 100000; ++i) {
+    std::string half_way = "0.";
+    for (int d = 0; d < 15; ++d) half_way += static_cast<char>('0' + random() % 10);
+    half_way += '5';
+    const double scale = std::pow(10.0, static_cast<int>(random() % 12) - 4);
+    const double near_half_way = std::stod(half_way) * scale;
+    const double any = std::ldexp(static_cast<double>(random() >> 11), -static_cast<int>(random() % 60));
+    for (const double x : {near_half_way, any, std::nextafter(near_half_way, 0.0), -near_half_way}) {
+      if (x == 0 || std::fabs(x) < 1e-5 || std::fabs(x) >= 1e15) continue;
+      ASSERT_EQ(strict_number(number_text(x), "x"), fifteen_digits(x)) << number_text(x);
+      ASSERT_EQ(rounded_to_15_digits(x), fifteen_digits(x)) << number_text(x);
+    }
+  }
 }
 
 TEST(FourDecimalText, RoundsHalfToEvenAtTheFifthDecimal) {
