@@ -24,18 +24,22 @@ constexpr Stage stages[] = {
     {1.0, true, 0},
 };
 
-bool too_fast(const std::string& velocity, const Stage& stage) {
-  const double shown = strict_number(velocity, "流速");
+// The velocity as shown, to four decimals, m/s.
+Fixed4 velocity(double qg, double dj) {
+  const double flow_term = arith::finite(qg * 4, "流速");
+  const double bore_term = arith::finite(dj * dj * 3.14, "流速");
+  return Fixed4::from(arith::finite(1000 * arith::divide(flow_term, bore_term, "流速"), "流速"));
+}
+
+// The walk judges the velocity as shown: its four decimals read as a number.
+bool too_fast(Fixed4 velocity, const Stage& stage) {
+  const double shown = velocity.to_double();
   return stage.at_limit_too ? shown >= stage.limit : shown > stage.limit;
 }
 
 }  // namespace
 
-std::string velocity_text(double qg, double dj) {
-  const double flow_term = arith::finite(qg * 4, "流速");
-  const double bore_term = arith::finite(dj * dj * 3.14, "流速");
-  return four_decimal_text(arith::finite(1000 * arith::divide(flow_term, bore_term, "流速"), "流速"));
-}
+std::string velocity_text(double qg, double dj) { return velocity(qg, dj).text(); }
 
 std::string friction_text(double qg, double dj, float coef_i) {
   const double flow_term =
@@ -55,12 +59,12 @@ SizeRange candidate_sizes(double qg) {
 SizeChoice choose_pipe_size(std::string_view flow, const InnerDiameters& inner, float coef_i) {
   const double qg = strict_number(flow, flow_quantity);
   std::size_t k = 0;
-  std::string velocity = velocity_text(qg, inner[k]);
+  Fixed4 shown = velocity(qg, inner[k]);
   for (const Stage& stage : stages) {
-    while (k + 1 < size_count && too_fast(velocity, stage)) velocity = velocity_text(qg, inner[++k]);
+    while (k + 1 < size_count && too_fast(shown, stage)) shown = velocity(qg, inner[++k]);
     if (inner[k] >= stage.final_from_mm) break;
   }
-  return {k, nominal_sizes[k], velocity, friction_text(qg, inner[k], coef_i)};
+  return {k, nominal_sizes[k], shown.text(), friction_text(qg, inner[k], coef_i)};
 }
 
 }  // namespace aquamere
