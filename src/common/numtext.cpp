@@ -74,20 +74,26 @@ Decimal decimal_of(const Scientific& s) {
   return {s.negative, std::string(s.digits.data(), count), s.exponent};
 }
 
-// The double at 15 significant digits. A normal double holds nearly 16, so
-// the shortest digits that read back as it lie nearer to it than any other
-// decimal of their length and than half a unit of the 15th digit: rounding
-// them to 15 gives the double's own rounding, except when they stop exactly
-// half-way. Then, and for the subnormal numbers with their fewer digits, the
-// standard library's correctly rounded form of the exact binary value decides.
-Decimal to_decimal(double x) {
+// The shortest digits that read back as a normal double; nothing for zero
+// and the subnormal numbers, whose fewer digits the rounding below cannot use.
+std::optional<Scientific> shortest_digits(double x) {
+  if (!std::isnormal(x)) return std::nullopt;
   char buffer[64];
-  if (std::isnormal(x)) {
-    const auto shortest_end =
-        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific).ptr;
-    Scientific shortest = read_scientific(buffer, shortest_end);
-    if (round_to_significant(shortest)) return decimal_of(shortest);
+  const auto end = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific).ptr;
+  return read_scientific(buffer, end);
+}
+
+// The double at 15 significant digits. A normal double holds nearly 16, so
+// its shortest digits lie nearer to it than any other decimal of their
+// length and than half a unit of the 15th digit: rounding them to 15 gives
+// the double's own rounding, except when they stop exactly half-way. Then,
+// and for the subnormal numbers, the standard library's correctly rounded
+// form of the exact binary value decides.
+Decimal to_decimal(double x) {
+  if (std::optional<Scientific> shortest = shortest_digits(x); shortest && round_to_significant(*shortest)) {
+    return decimal_of(*shortest);
   }
+  char buffer[64];
   const auto end =
       std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, significant_digits - 1)
           .ptr;
@@ -157,6 +163,11 @@ std::string number_text(double x) {
 }
 
 double rounded_to_15_digits(double x) {
+  // A double whose shortest digits are 15 or fewer is its own 15-digit text.
+  if (const std::optional<Scientific> shortest = shortest_digits(x);
+      shortest && shortest->count <= static_cast<std::size_t>(significant_digits)) {
+    return x;
+  }
   const Decimal d = to_decimal(x);
   char buffer[64];
   char* at = buffer;

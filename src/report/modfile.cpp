@@ -45,9 +45,8 @@ void ModFile::put_seg() {
   const Control& length = main.at("txt_l");
   const double friction =
       arith::finite(vars.i_i.leading("1000i") * strict_number(length.text, length.label), "沿程阻力水损");
-  b.book_hsum = arith::finite(
-      b.book_hsum.leading("沿程阻力水损") + leading_number(number_text(friction), "沿程阻力水损"),
-      "沿程阻力水损");
+  b.book_hsum = arith::finite(b.book_hsum.leading("沿程阻力水损") + Value(friction).leading("沿程阻力水损"),
+                              "沿程阻力水损");
   const std::vector<std::string> fields = {
       segment_label(leading_number(counter, "管段编号")),
       b.book_ng.text(),
