@@ -1,5 +1,7 @@
 #include "hydraulics/pipe_sizing.h"
 
+#include <limits>
+
 #include "common/arith.h"
 #include "common/convert.h"
 #include "common/numtext.h"
@@ -37,14 +39,29 @@ bool too_fast(Fixed4 velocity, const Stage& stage) {
   return stage.at_limit_too ? shown >= stage.limit : shown > stage.limit;
 }
 
+// The flow's part of 1000i. A flow is worked in several bores at a time (the
+// candidate listing, then the size chosen), so its power is kept for the
+// next call.
+double flow_term(double qg, float coef_i) {
+  thread_local struct {
+    double qg = std::numeric_limits<double>::quiet_NaN();
+    float coef_i = 0;
+    double term = 0;
+  } last;
+  if (qg != last.qg || coef_i != last.coef_i) {
+    last.term = arith::finite(static_cast<double>(coef_i) * arith::power(qg, 1.774, "1000i"), "1000i");
+    last.qg = qg;
+    last.coef_i = coef_i;
+  }
+  return last.term;
+}
+
 }  // namespace
 
 std::string velocity_text(double qg, double dj) { return velocity(qg, dj).text(); }
 
 std::string friction_text(double qg, double dj, float coef_i) {
-  const double flow_term =
-      arith::finite(static_cast<double>(coef_i) * arith::power(qg, 1.774, "1000i"), "1000i");
-  const double gradient = arith::divide(flow_term, arith::power(dj, 4.774, "1000i"), "1000i");
+  const double gradient = arith::divide(flow_term(qg, coef_i), arith::power(dj, 4.774, "1000i"), "1000i");
   return four_decimal_text(arith::finite(gradient * 100000, "1000i"));
 }
 

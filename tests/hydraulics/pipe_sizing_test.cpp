@@ -45,6 +45,9 @@ TEST(PipeFormulas, VelocityAndFrictionAsShown) {
 TEST(PipeFormulas, CoefficientEntersAsTheSinglePrecisionValue) {
   // 8.9696f is 8.96959972…; the decimal 8.9696 would show 1.0128 here.
   EXPECT_EQ(friction_text(5.42, 33, ppr.coef_i), "1.0127");
+  // The same flow under another material's coefficient is worked afresh.
+  EXPECT_EQ(friction_text(5.42, 33, ppr.coef_i / 2), "0.5064");
+  EXPECT_EQ(friction_text(5.42, 33, ppr.coef_i), "1.0127");
 }
 
 TEST(PipeFormulas, ImpossibleInputsFailNamingTheQuantity) {
