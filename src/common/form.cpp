@@ -44,6 +44,11 @@ const Control* ControlIndex::find(const std::vector<Control>& controls, std::str
   }
 }
 
+void ChangeMark::renew() {
+  thread_local std::uint64_t last = 0;
+  mark_ = ++last;
+}
+
 // A control the index does not know where to find (one moved since the
 // index was made) is searched for.
 const Control* Form::find(std::string_view control) const {
@@ -59,14 +64,24 @@ const Control& Form::at(std::string_view control) const {
   throw std::out_of_range(name + " has no control " + std::string(control));
 }
 
+Control* Form::find(std::string_view control) {
+  auto* c = const_cast<Control*>(static_cast<const Form&>(*this).find(control));
+  if (c != nullptr) c->change.renew();
+  return c;
+}
+
 Control& Form::at(std::string_view control) {
-  return const_cast<Control&>(static_cast<const Form&>(*this).at(control));
+  auto& c = const_cast<Control&>(static_cast<const Form&>(*this).at(control));
+  c.change.renew();
+  return c;
 }
 
 void Form::select_option(std::string_view control) {
   Control& chosen = at(control);
   for (Control& c : controls) {
-    if (c.kind == Kind::OptionButton && c.parent == chosen.parent) c.value = 0;
+    if (c.kind != Kind::OptionButton || c.parent != chosen.parent) continue;
+    c.value = 0;
+    c.change.renew();
   }
   chosen.value = 1;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,6 +27,20 @@ struct Font {
   friend bool operator==(const Font&, const Font&) = default;
 };
 
+// Marks a control each time it is reached for a change, with a mark no
+// control of the thread has had before: a copy of a control bearing the same
+// mark as the control still holds the same value. The event snapshot copies
+// only the controls whose marks have moved. It is no part of the value.
+class ChangeMark {
+ public:
+  void renew();
+  bool same_as(const ChangeMark& other) const { return mark_ == other.mark_; }
+  friend bool operator==(const ChangeMark&, const ChangeMark&) { return true; }
+
+ private:
+  std::uint64_t mark_ = 0;  // 0: as its layout made it
+};
+
 // One control of a window, as plain data. `text` is a text box's text or the
 // caption of every other kind; `parent` names the enclosing frame, or for a
 // menu item the menu that holds it ("" for the window itself).
@@ -43,6 +58,7 @@ struct Control {
   std::optional<Font> font;
   std::string shortcut;  // menu item: "F2", "Ctrl+X" ...
   std::string label;     // how a failure message names the box, e.g. "q0:"
+  ChangeMark change;
 
   friend bool operator==(const Control&, const Control&) = default;
 };
@@ -74,8 +90,10 @@ struct Form {
   std::vector<Control> controls;
   ControlIndex index;
 
+  // Reaching a control for a change renews its change mark.
   Control& at(std::string_view control);
   const Control& at(std::string_view control) const;
+  Control* find(std::string_view control);
   const Control* find(std::string_view control) const;
 
   const std::string& text(std::string_view control) const { return at(control).text; }

@@ -22,7 +22,7 @@ Form& open_form(ProgramState& state, std::string_view window) {
 }
 
 Control& control_of(Form& form, std::string_view control) {
-  auto* c = const_cast<Control*>(form.find(control));
+  Control* c = form.find(control);
   if (c == nullptr) throw std::invalid_argument(form.name + " has no control " + std::string(control));
   return *c;
 }
@@ -44,7 +44,8 @@ bool same_windows(const ProgramState& a, const ProgramState& b) {
 // from one event to the next, a window is copied over its older self, and
 // only in what changes while the program runs (caption, shown, and the texts,
 // alignments, values and list lines of its controls): the rest its layout
-// fixed, the menu items whole. This is the larger part of the work of an
+// fixed, the menu items whole. A control whose change mark the older copy
+// bears already is that copy. This is the larger part of the work of an
 // event's snapshot.
 void copy_over(const ProgramState& from, ProgramState& to) {
   if (!same_windows(from, to)) {
@@ -62,7 +63,7 @@ void copy_over(const ProgramState& from, ProgramState& to) {
       const Control& c = form.controls[i];
       Control& d = copy.controls[i];
       assert(fixed_by_layout(c) == fixed_by_layout(d));
-      if (c.kind == Kind::MenuItem) {
+      if (c.kind == Kind::MenuItem || c.change.same_as(d.change)) {
         assert(c == d);
         continue;
       }
@@ -70,6 +71,7 @@ void copy_over(const ProgramState& from, ProgramState& to) {
       d.align = c.align;
       d.value = c.value;
       d.items = c.items;
+      d.change = c.change;
     }
   }
   to.main = from.main;
