@@ -33,7 +33,10 @@ struct Font {
 // only the controls whose marks have moved. It is no part of the value.
 class ChangeMark {
  public:
-  void renew();
+  void renew() {
+    thread_local std::uint64_t last = 0;
+    mark_ = ++last;
+  }
   bool same_as(const ChangeMark& other) const { return mark_ == other.mark_; }
   friend bool operator==(const ChangeMark&, const ChangeMark&) { return true; }
 
@@ -71,14 +74,44 @@ struct Control {
 class ControlIndex {
  public:
   // The control of that name, if there is one, found through the index.
+  // Inline: a command looks up some fifty controls.
   const Control* find(const std::vector<Control>& controls, std::string_view name) const;
 
   friend bool operator==(const ControlIndex&, const ControlIndex&) { return true; }
 
  private:
-  struct Table;
+  // An open-addressed table of control positions. Names are keyed by their
+  // length and three of their letters, which is enough to tell a window's
+  // controls apart almost always; the name found is compared in full.
+  struct Table {
+    static constexpr std::uint16_t empty = 0xFFFF;
+
+    explicit Table(const std::vector<Control>& controls);
+
+    static std::size_t key(std::string_view name) {
+      if (name.empty()) return 0;
+      const auto letter = [&](std::size_t i) {
+        return static_cast<std::size_t>(static_cast<unsigned char>(name[i]));
+      };
+      return name.size() * 131 + letter(0) * 31 + letter(name.size() / 2) * 7 + letter(name.size() - 1);
+    }
+
+    std::size_t count;
+    std::vector<std::uint16_t> positions;
+  };
+
   mutable std::shared_ptr<const Table> table_;
 };
+
+inline const Control* ControlIndex::find(const std::vector<Control>& controls, std::string_view name) const {
+  if (!table_ || table_->count != controls.size()) table_ = std::make_shared<const Table>(controls);
+  const std::size_t mask = table_->positions.size() - 1;
+  for (std::size_t slot = Table::key(name);; ++slot) {
+    const std::uint16_t at = table_->positions[slot & mask];
+    if (at == Table::empty) return nullptr;
+    if (controls[at].name == name) return &controls[at];
+  }
+}
 
 // A window: caption, client size in twips, whether it is shown, and its
 // controls in the order they were declared (menu items in display order).
@@ -97,6 +130,8 @@ struct Form {
   const Control* find(std::string_view control) const;
 
   const std::string& text(std::string_view control) const { return at(control).text; }
+  // Throws: a window asked for a control it does not have.
+  [[noreturn]] void no_control(std::string_view control) const;
   void set_text(std::string_view control, std::string text) { at(control).text = std::move(text); }
   int value(std::string_view control) const { return at(control).value; }
 
@@ -105,5 +140,34 @@ struct Form {
 
   friend bool operator==(const Form&, const Form&) = default;
 };
+
+// A control the index does not know where to find (one moved since the
+// index was made) is searched for.
+inline const Control* Form::find(std::string_view control) const {
+  if (const Control* c = index.find(controls, control)) return c;
+  for (const Control& c : controls) {
+    if (c.name == control) return &c;
+  }
+  return nullptr;
+}
+
+inline const Control& Form::at(std::string_view control) const {
+  const Control* c = find(control);
+  if (c == nullptr) [[unlikely]]
+    no_control(control);
+  return *c;
+}
+
+inline Control* Form::find(std::string_view control) {
+  auto* c = const_cast<Control*>(static_cast<const Form&>(*this).find(control));
+  if (c != nullptr) c->change.renew();
+  return c;
+}
+
+inline Control& Form::at(std::string_view control) {
+  auto& c = const_cast<Control&>(static_cast<const Form&>(*this).at(control));
+  c.change.renew();
+  return c;
+}
 
 }  // namespace aquamere
