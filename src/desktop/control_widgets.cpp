@@ -75,17 +75,6 @@ QWidget* make_label(QWidget* parent) {
   return label;
 }
 
-// The caption sits on the frame's top line, so that controls placed just
-// below it, as the layouts place them, stay inside the frame.
-QWidget* make_frame(QWidget* parent) {
-  auto* frame = new QGroupBox(parent);
-  frame->setStyleSheet(
-      QStringLiteral("QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 7px; }"
-                     "QGroupBox::title { subcontrol-origin: margin; left: 6px; padding: 0 2px;"
-                     " background-color: palette(window); }"));
-  return frame;
-}
-
 QWidget* make_widget(const Control& c, QWidget* parent) {
   switch (c.kind) {
     case Kind::TextBox:
@@ -104,7 +93,7 @@ QWidget* make_widget(const Control& c, QWidget* parent) {
       return button;
     }
     case Kind::Frame:
-      return make_frame(parent);
+      return new QGroupBox(parent);  // drawn by the program's style
     case Kind::MenuItem:
       break;
   }

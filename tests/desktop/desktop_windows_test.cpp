@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -119,6 +120,23 @@ TEST_F(EveryWindow, ChineseTextIsDrawnInAChineseFace) {
   const QFontMetrics main_face = desktop.window("frmmain")->control("Label1")->fontMetrics();
   for (const char* text : {"计算当量Ng:", "∑(Ng X Uo)", "ΣUo", "α:", "户  数:", "有延时自闭冲洗阀"}) {
     for (const QChar ch : QString::fromUtf8(text)) EXPECT_TRUE(main_face.inFontUcs4(ch.unicode())) << text;
+  }
+}
+
+// A frame carries its caption across its top line, which the caption breaks,
+// and every control of the frame lies below that line.
+TEST_F(EveryWindow, FramesCarryTheirCaptionOnTheirTopLine) {
+  constexpr int line = 7;
+  for (const char* name : {"Frame1", "Frame2"}) {
+    auto* frame = widget<QGroupBox>("frmmain", name);
+    ASSERT_NE(frame, nullptr) << name;
+    const QImage image = frame->grab().toImage();
+    const QColor window = frame->palette().color(QPalette::Window);
+    EXPECT_NE(image.pixelColor(frame->width() - 20, line), window) << name;
+    EXPECT_EQ(image.pixelColor(8, line), window) << name;
+    for (const QWidget* control : frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      EXPECT_GT(control->y(), line) << name << " " << control->objectName().toStdString();
+    }
   }
 }
 
