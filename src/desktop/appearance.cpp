@@ -1,8 +1,9 @@
 #include "desktop/appearance.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <QApplication>
 #include <QColor>
-#include <QFontDatabase>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -16,6 +17,7 @@
 #include <QStyleOptionGroupBox>
 #include <QTranslator>
 #include <cmath>
+#include <map>
 
 namespace aquamere {
 namespace {
@@ -46,15 +48,31 @@ const QStringList& fixed_song_faces() {
 bool is_song(const std::string& family) { return family == "宋体" || family == "SimSun"; }
 bool is_fixed_song(const std::string& family) { return family == "新宋体" || family == "NSimSun"; }
 
+// Whether fontconfig knows the family, asked once a family (faces are made
+// on the GUI thread only). Fontconfig, not Qt's font database: at start-up
+// that is still being filled on the font configuration's thread.
+bool is_installed(const QString& family) {
+  static std::map<QString, bool> known;
+  if (const auto it = known.find(family); it != known.end()) return it->second;
+  FcPattern* pattern = FcPatternCreate();
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.toUtf8().constData()));
+  FcObjectSet* wanted = FcObjectSetBuild(FC_FAMILY, nullptr);
+  FcFontSet* fonts = FcFontList(nullptr, pattern, wanted);
+  const bool installed = fonts != nullptr && fonts->nfont > 0;
+  if (fonts != nullptr) FcFontSetDestroy(fonts);
+  FcObjectSetDestroy(wanted);
+  FcPatternDestroy(pattern);
+  known.emplace(family, installed);
+  return installed;
+}
+
 // The first of the faces that is installed, alone: with a list Qt would ask
 // fontconfig at once for every script's fallback faces, a good part of the
 // start-up; with one face it asks only when a character is missing from it.
 // With none of them installed, the whole list goes to fontconfig to match.
 QStringList installed_face(const QStringList& families) {
-  // Asked once: each question to the font database runs fontconfig's rules.
-  static const QStringList installed = QFontDatabase::families();
   for (const QString& family : families) {
-    if (installed.contains(family, Qt::CaseInsensitive)) return {family};
+    if (is_installed(family)) return {family};
   }
   return families;
 }

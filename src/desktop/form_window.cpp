@@ -23,7 +23,7 @@ FormWindow::FormWindow(const Form& form, std::function<void(const UserAction&)> 
   area->setFixedSize(to_pixels(form.width), to_pixels(form.height));
   area->double_clicked = [this] { send([window = name_](Program& p) { p.double_click(window, ""); }); };
   setCentralWidget(area);
-  add_controls(form);
+  // The menus first: they need no face, which may still be in the making.
   const bool has_menus = std::any_of(form.controls.begin(), form.controls.end(),
                                      [](const Control& c) { return c.kind == Kind::MenuItem; });
   if (has_menus) {
@@ -31,6 +31,7 @@ FormWindow::FormWindow(const Form& form, std::function<void(const UserAction&)> 
       send([window = name_, item](Program& p) { p.click(window, item); });
     });
   }
+  add_controls(form);
   set_tab_order(form);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   show_form(form);

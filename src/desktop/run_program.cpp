@@ -12,6 +12,7 @@
 namespace aquamere {
 
 int run_program(QApplication& app, FontConfigurationReading& fonts) {
+  fonts.application_made();
   set_up_style_and_texts(app);
   DiskFiles disk;
   QtDialogs dialogs;
