@@ -1,5 +1,8 @@
 #include "hydraulics/pipe_sizing.h"
 
+#include <array>
+#include <bit>
+#include <cstdint>
 #include <limits>
 
 #include "common/arith.h"
@@ -56,12 +59,29 @@ double flow_term(double qg, float coef_i) {
   return last.term;
 }
 
+// The bore's part of 1000i. A material's nine bores come back for every flow,
+// so their powers are kept, each in the place its bits give it.
+double bore_term(double dj) {
+  struct Kept {
+    double dj = std::numeric_limits<double>::quiet_NaN();
+    double term = 0;
+  };
+  thread_local std::array<Kept, 16> kept;
+  const auto bits = std::bit_cast<std::uint64_t>(dj);
+  Kept& place = kept[(bits ^ (bits >> 32) ^ (bits >> 45)) % kept.size()];
+  if (place.dj != dj) {
+    place.term = arith::power(dj, 4.774, "1000i");
+    place.dj = dj;
+  }
+  return place.term;
+}
+
 }  // namespace
 
 std::string velocity_text(double qg, double dj) { return velocity(qg, dj).text(); }
 
 std::string friction_text(double qg, double dj, float coef_i) {
-  const double gradient = arith::divide(flow_term(qg, coef_i), arith::power(dj, 4.774, "1000i"), "1000i");
+  const double gradient = arith::divide(flow_term(qg, coef_i), bore_term(dj), "1000i");
   return four_decimal_text(arith::finite(gradient * 100000, "1000i"));
 }
 
