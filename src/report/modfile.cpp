@@ -1,5 +1,7 @@
 #include "report/modfile.h"
 
+#include <array>
+
 #include "common/arith.h"
 #include "common/convert.h"
 #include "mainwindow/program.h"
@@ -47,7 +49,7 @@ void ModFile::put_seg() {
       arith::finite(vars.i_i.leading("1000i") * strict_number(length.text, length.label), "沿程阻力水损");
   b.book_hsum = arith::finite(b.book_hsum.leading("沿程阻力水损") + Value(friction).leading("沿程阻力水损"),
                               "沿程阻力水损");
-  const std::vector<std::string> fields = {
+  std::array<std::string, 8> fields = {
       segment_label(leading_number(counter, "管段编号")),
       b.book_ng.text(),
       b.book_qg.text(),
@@ -57,10 +59,10 @@ void ModFile::put_seg() {
       length.text,
       report::printed_number(b.book_hsum),
   };
-  std::vector<std::string> encoded_fields;
-  encoded_fields.reserve(fields.size());
-  for (const std::string& field : fields) encoded_fields.push_back(codec_.encode(field));
-  program_.files().append(path, report::print_zones(encoded_fields) + std::string(line_end));
+  for (std::string& field : fields) field = codec_.encode(field);
+  std::string line = report::print_zones(fields);
+  line += line_end;
+  program_.files().append(path, line);
 }
 
 void ModFile::put_head() {

@@ -38,8 +38,9 @@ std::string printed_number(const Value& value) {
   return (x < 0 ? "-" : " ") + number_text(std::fabs(x)) + " ";
 }
 
-std::string print_zones(const std::vector<std::string>& fields) {
+std::string print_zones(std::span<const std::string> fields) {
   std::string line;
+  line.reserve(fields.size() * zone_width + zone_width);
   for (const std::string& field : fields) {
     if (&field != &fields.front()) line.resize((line.size() / zone_width + 1) * zone_width, ' ');
     line += field;

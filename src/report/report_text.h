@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,6 +36,6 @@ std::string printed_number(const Value& value);
 // ends exactly on a boundary (an empty field at its zone's start, a field
 // of 14 columns) is followed by a whole zone of spaces, so every field
 // stays visibly apart. Nothing follows the last field.
-std::string print_zones(const std::vector<std::string>& fields);
+std::string print_zones(std::span<const std::string> fields);
 
 }  // namespace aquamere::report
