@@ -24,6 +24,10 @@ std::optional<double> leading_number(std::string_view text);
 double strict_number(std::string_view text, std::string_view what);
 double leading_number(std::string_view text, std::string_view what);
 
+// The double nearest to digits × 10^exponent, for digits below 10^15 and an
+// exponent within the double range.
+double scaled_decimal(std::uint64_t digits, int exponent);
+
 // Whole number for a counter of at most 16 bits: strict conversion, rounded
 // half to even (2.5 -> 2, 3.5 -> 4); outside -32768..32767 it throws Failure.
 std::int16_t strict_int16(std::string_view text, std::string_view what);

@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "common/convert.h"
 #include "common/failure.h"
 
 namespace aquamere {
@@ -85,6 +86,15 @@ std::optional<Scientific> shortest_digits(double x) {
   return read_scientific(buffer, end);
 }
 
+// The exact binary value of the double correctly rounded to 15 digits.
+Scientific correctly_rounded_digits(double x) {
+  char buffer[64];
+  const auto end =
+      std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, significant_digits - 1)
+          .ptr;
+  return read_scientific(buffer, end);
+}
+
 // The double at 15 significant digits. A normal double holds nearly 16, so
 // its shortest digits lie nearer to it than any other decimal of their
 // length and than half a unit of the 15th digit: rounding them to 15 gives
@@ -95,11 +105,7 @@ Decimal to_decimal(double x) {
   if (std::optional<Scientific> shortest = shortest_digits(x); shortest && round_to_significant(*shortest)) {
     return decimal_of(*shortest);
   }
-  char buffer[64];
-  const auto end =
-      std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, significant_digits - 1)
-          .ptr;
-  return decimal_of(read_scientific(buffer, end));
+  return decimal_of(correctly_rounded_digits(x));
 }
 
 // Far from a tie at the fifth decimal, the 15-digit decimal and the double
@@ -168,35 +174,11 @@ double rounded_to_15_digits(double x) {
   std::optional<Scientific> digits = shortest_digits(x);
   // A double whose shortest digits are 15 or fewer is its own 15-digit text.
   if (digits && digits->count <= static_cast<std::size_t>(significant_digits)) return x;
-  if (!digits || !round_to_significant(*digits)) {
-    char buffer[64];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific,
-                                   significant_digits - 1)
-                         .ptr;
-    digits = read_scientific(buffer, end);
-  }
-  // At most 15 digits make an exact integer, and a power of ten up to 10^22
-  // is exact: one correctly rounded product or quotient reads them.
-  static constexpr std::array<double, 23> powers_of_ten{1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  if (!digits || !round_to_significant(*digits)) digits = correctly_rounded_digits(x);
   std::uint64_t whole = 0;
   for (std::size_t i = 0; i < digits->count; ++i)
     whole = whole * 10 + static_cast<std::uint64_t>(digits->digits[i] - '0');
-  const int shift = digits->exponent - static_cast<int>(digits->count) + 1;
-  double rounded = 0;
-  if (shift >= 0 && shift < static_cast<int>(powers_of_ten.size())) {
-    rounded = static_cast<double>(whole) * powers_of_ten[static_cast<std::size_t>(shift)];
-  } else if (shift < 0 && -shift < static_cast<int>(powers_of_ten.size())) {
-    rounded = static_cast<double>(whole) / powers_of_ten[static_cast<std::size_t>(-shift)];
-  } else {
-    char buffer[64];
-    char* at = std::copy(digits->digits.begin(),
-                         digits->digits.begin() + static_cast<std::ptrdiff_t>(digits->count), buffer);
-    *at++ = 'e';
-    at = std::to_chars(at, buffer + sizeof buffer, shift).ptr;
-    std::from_chars(buffer, at, rounded, std::chars_format::scientific);
-  }
+  const double rounded = scaled_decimal(whole, digits->exponent - static_cast<int>(digits->count) + 1);
   return (digits->negative ? -rounded : rounded) + 0.0;  // -0 reads as 0
 }
 
