@@ -1,8 +1,6 @@
 #include "hydraulics/pipe_sizing.h"
 
 #include <array>
-#include <bit>
-#include <cstdint>
 #include <limits>
 
 #include "common/arith.h"
@@ -42,46 +40,42 @@ bool too_fast(Fixed4 velocity, const Stage& stage) {
   return stage.at_limit_too ? shown >= stage.limit : shown > stage.limit;
 }
 
-// The flow's part of 1000i. A flow is worked in several bores at a time (the
-// candidate listing, then the size chosen), so its power is kept for the
-// next call.
-double flow_term(double qg, float coef_i) {
-  thread_local struct {
-    double qg = std::numeric_limits<double>::quiet_NaN();
-    float coef_i = 0;
-    double term = 0;
-  } last;
-  if (qg != last.qg || coef_i != last.coef_i) {
-    last.term = arith::finite(static_cast<double>(coef_i) * arith::power(qg, 1.774, "1000i"), "1000i");
-    last.qg = qg;
-    last.coef_i = coef_i;
-  }
-  return last.term;
-}
+// Powers of one exponent for 1000i, the last dozen bases kept: the candidate
+// listing works one flow in up to eight bores, and a material's bores come
+// back for every flow.
+class KeptPowers {
+ public:
+  explicit KeptPowers(double exponent) : exponent_(exponent) {}
 
-// The bore's part of 1000i. A material's nine bores come back for every flow,
-// so their powers are kept, each in the place its bits give it.
-double bore_term(double dj) {
-  struct Kept {
-    double dj = std::numeric_limits<double>::quiet_NaN();
-    double term = 0;
-  };
-  thread_local std::array<Kept, 16> kept;
-  const auto bits = std::bit_cast<std::uint64_t>(dj);
-  Kept& place = kept[(bits ^ (bits >> 32) ^ (bits >> 45)) % kept.size()];
-  if (place.dj != dj) {
-    place.term = arith::power(dj, 4.774, "1000i");
-    place.dj = dj;
+  double of(double base) {
+    for (const Kept& k : kept_) {
+      if (k.base == base) return k.power;
+    }
+    const double power = arith::power(base, exponent_, "1000i");
+    kept_[next_] = {base, power};
+    next_ = (next_ + 1) % kept_.size();
+    return power;
   }
-  return place.term;
-}
+
+ private:
+  struct Kept {
+    double base = std::numeric_limits<double>::quiet_NaN();
+    double power = 0;
+  };
+  double exponent_;
+  std::array<Kept, 12> kept_{};
+  std::size_t next_ = 0;
+};
 
 }  // namespace
 
 std::string velocity_text(double qg, double dj) { return velocity(qg, dj).text(); }
 
 std::string friction_text(double qg, double dj, float coef_i) {
-  const double gradient = arith::divide(flow_term(qg, coef_i), bore_term(dj), "1000i");
+  thread_local KeptPowers flow_powers(1.774);
+  thread_local KeptPowers bore_powers(4.774);
+  const double flow_term = arith::finite(static_cast<double>(coef_i) * flow_powers.of(qg), "1000i");
+  const double gradient = arith::divide(flow_term, bore_powers.of(dj), "1000i");
   return four_decimal_text(arith::finite(gradient * 100000, "1000i"));
 }
 
