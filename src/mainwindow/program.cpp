@@ -5,6 +5,7 @@
 #include <optional>
 #include <stdexcept>
 #include <tuple>
+#include <utility>
 
 #include "common/failure.h"
 #include "mainwindow/windows.h"
@@ -44,9 +45,8 @@ bool same_windows(const ProgramState& a, const ProgramState& b) {
 // from one event to the next, a window is copied over its older self, and
 // only in what changes while the program runs (caption, shown, and the texts,
 // alignments, values and list lines of its controls): the rest its layout
-// fixed, the menu items whole. A control whose change mark the older copy
-// bears already is that copy. This is the larger part of the work of an
-// event's snapshot.
+// fixed. A control whose change mark the older copy bears already is that
+// copy. This is the larger part of the work of an event's snapshot.
 void copy_over(const ProgramState& from, ProgramState& to) {
   if (!same_windows(from, to)) {
     to = from;
@@ -63,7 +63,7 @@ void copy_over(const ProgramState& from, ProgramState& to) {
       const Control& c = form.controls[i];
       Control& d = copy.controls[i];
       assert(fixed_by_layout(c) == fixed_by_layout(d));
-      if (c.kind == Kind::MenuItem || c.change.same_as(d.change)) {
+      if (c.change.same_as(d.change)) {
         assert(c == d);
         continue;
       }
@@ -89,12 +89,11 @@ const Form* Program::find_window(std::string_view name) const {
 }
 
 Form* Program::find_window(std::string_view name) {
-  const auto it = state_.windows.find(name);
-  return it == state_.windows.end() ? nullptr : &it->second;
+  return const_cast<Form*>(std::as_const(*this).find_window(name));
 }
 
 Form& Program::window(std::string_view name) {
-  if (auto it = state_.windows.find(name); it != state_.windows.end()) return it->second;
+  if (Form* form = find_window(name)) return *form;
   const WindowType* type = window_type(name);
   if (type == nullptr) throw std::invalid_argument("no window " + std::string(name));
   state_.windows.emplace(std::string(name), type->layout());
