@@ -117,15 +117,16 @@ QRect caption_box(const QStyleOptionGroupBox& box) {
   return {box.rect.left() + caption_left, box.rect.top(), width, box.fontMetrics.height()};
 }
 
-void draw_frame(const QStyleOptionGroupBox& box, QPainter* painter, const QStyle* style) {
+void draw_frame(const QStyleOptionGroupBox& box, QPainter* painter, const QStyle* style,
+                const QWidget* widget) {
   painter->save();
   painter->setRenderHint(QPainter::Antialiasing);
   painter->setPen(box.palette.color(QPalette::Mid));
   painter->setBrush(Qt::NoBrush);
-  const QRectF line = QRectF(box.rect.adjusted(0, frame_top, 0, 0)).adjusted(0.5, 0.5, -0.5, -0.5);
-  painter->drawRoundedRect(line, corner_radius, corner_radius);
+  const QRect frame = style->subControlRect(QStyle::CC_GroupBox, &box, QStyle::SC_GroupBoxFrame, widget);
+  painter->drawRoundedRect(QRectF(frame).adjusted(0.5, 0.5, -0.5, -0.5), corner_radius, corner_radius);
   if (!box.text.isEmpty()) {
-    const QRect caption = caption_box(box);
+    const QRect caption = style->subControlRect(QStyle::CC_GroupBox, &box, QStyle::SC_GroupBoxLabel, widget);
     painter->fillRect(caption, box.palette.color(QPalette::Window));
     style->drawItemText(painter, caption.adjusted(caption_padding, 0, -caption_padding, 0),
                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextShowMnemonic, box.palette,
@@ -154,7 +155,7 @@ class AquamereStyle : public QProxyStyle {
       QProxyStyle::drawComplexControl(control, option, painter, widget);
       return;
     }
-    draw_frame(*box, painter, this);
+    draw_frame(*box, painter, this, widget);
   }
 
   QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,

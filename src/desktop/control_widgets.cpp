@@ -150,21 +150,6 @@ void show_frame(QGroupBox* frame, const Control& c) {
 
 }  // namespace
 
-void TextBox::mouseDoubleClickEvent(QMouseEvent* event) {
-  QLineEdit::mouseDoubleClickEvent(event);
-  if (double_clicked) double_clicked();
-}
-
-void MultiLineBox::mouseDoubleClickEvent(QMouseEvent* event) {
-  QPlainTextEdit::mouseDoubleClickEvent(event);
-  if (double_clicked) double_clicked();
-}
-
-void ClientArea::mouseDoubleClickEvent(QMouseEvent* event) {
-  QWidget::mouseDoubleClickEvent(event);
-  if (double_clicked) double_clicked();
-}
-
 QString to_qt(const std::string& text) {
   return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }

@@ -11,38 +11,27 @@
 
 namespace aquamere {
 
-// A single-line text box that also reports a double-click, after the box
-// has taken it (selecting the word under the pointer).
-class TextBox : public QLineEdit {
+// A widget that also reports a double-click, after the widget has taken it
+// (a text box selects the word under the pointer).
+template <class Widget>
+class ReportingDoubleClicks : public Widget {
  public:
-  using QLineEdit::QLineEdit;
+  using Widget::Widget;
   std::function<void()> double_clicked;
 
  protected:
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override {
+    Widget::mouseDoubleClickEvent(event);
+    if (double_clicked) double_clicked();
+  }
 };
 
-// A multi-line text box, likewise.
-class MultiLineBox : public QPlainTextEdit {
- public:
-  using QPlainTextEdit::QPlainTextEdit;
-  std::function<void()> double_clicked;
-
- protected:
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
-};
-
+using TextBox = ReportingDoubleClicks<QLineEdit>;
+using MultiLineBox = ReportingDoubleClicks<QPlainTextEdit>;
 // The client area of a window: its background reports double-clicks. The
 // controls keep theirs, so a double-click on a label or frame is not one on
 // the window.
-class ClientArea : public QWidget {
- public:
-  using QWidget::QWidget;
-  std::function<void()> double_clicked;
-
- protected:
-  void mouseDoubleClickEvent(QMouseEvent* event) override;
-};
+using ClientArea = ReportingDoubleClicks<QWidget>;
 
 // Texts cross between the model (UTF-8, CR LF line ends) and Qt (LF).
 QString to_qt(const std::string& text);
