@@ -139,12 +139,13 @@ double scaled_decimal(std::uint64_t digits, int exponent) {
   const auto whole = static_cast<double>(digits);
   if (exponent >= 0 && exponent < size) return whole * powers_of_ten[static_cast<std::size_t>(exponent)];
   if (exponent < 0 && -exponent < size) return whole / powers_of_ten[static_cast<std::size_t>(-exponent)];
-  char text[48];
-  char* end = std::to_chars(text, text + sizeof text, digits).ptr;
-  *end++ = 'e';
-  end = std::to_chars(end, text + sizeof text, exponent).ptr;
+  // Digits, 'e', exponent: at most 20 + 1 + 11 characters.
+  std::array<char, 48> text{};
+  const auto digits_end = std::to_chars(text.data(), text.data() + 20, digits).ptr;
+  text[static_cast<std::size_t>(digits_end - text.data())] = 'e';
+  const auto end = std::to_chars(digits_end + 1, text.data() + text.size(), exponent).ptr;
   double value = 0;
-  std::from_chars(text, end, value, std::chars_format::scientific);
+  std::from_chars(text.data(), end, value, std::chars_format::scientific);
   return value;
 }
 

@@ -35,7 +35,10 @@ std::vector<std::string> summary_block(const Value& ng, const Value& qg, const V
 std::string printed_number(const Value& value) {
   if (value.is_empty()) return {};
   const double x = value.number("沿程阻力水损");
-  return (x < 0 ? "-" : " ") + number_text(std::fabs(x)) + " ";
+  std::string text(1, x < 0 ? '-' : ' ');
+  text += number_text(std::fabs(x));
+  text += ' ';
+  return text;
 }
 
 std::string print_zones(std::span<const std::string> fields) {

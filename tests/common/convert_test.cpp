@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <charconv>
+#include <cstdint>
 #include <random>
 #include <string>
 
@@ -30,7 +31,7 @@ TEST(StrictNumber, ReadsShortAndLongDecimalsAsTheNearestDouble) {
     const std::size_t digits = 1 + random() % 18;
     std::string text;
     for (std::size_t d = 0; d < digits; ++d) text += static_cast<char>('0' + random() % 10);
-    text.insert(random() % (digits + 1), ".");
+    text.insert(random() % (digits + 1), 1, '.');
     double expected = 0;
     std::from_chars(text.data(), text.data() + text.size(), expected);
     ASSERT_EQ(strict_number(text), expected) << text;
@@ -40,6 +41,22 @@ TEST(StrictNumber, ReadsShortAndLongDecimalsAsTheNearestDouble) {
   EXPECT_EQ(strict_number("0.000000000000001"), 1e-15);
   EXPECT_EQ(strict_number("9007199254740993"), 9007199254740992.0);  // 16 digits, ties to even
   EXPECT_EQ(strict_number("000.30"), 0.3);
+}
+
+// Up to 15 digits times a power of ten, the whole exponent range: exact
+// powers and the reading of a written-out text beyond them. The text has room
+// for any 64-bit digits.
+TEST(ScaledDecimal, IsTheNearestDoubleForEveryExponent) {
+  const auto beyond_exact_powers = [](int exponent) { return exponent < -22 || exponent > 22; };
+  for (const std::uint64_t digits : {1ULL, 314159265358979ULL, 999999999999999ULL, 18446744073709551615ULL}) {
+    for (int exponent = -340; exponent <= 308; ++exponent) {
+      if (digits > 999999999999999ULL && !beyond_exact_powers(exponent)) continue;
+      const std::string text = std::to_string(digits) + "e" + std::to_string(exponent);
+      double expected = 0;
+      std::from_chars(text.data(), text.data() + text.size(), expected);
+      ASSERT_EQ(scaled_decimal(digits, exponent), expected) << text;
+    }
+  }
 }
 
 TEST(StrictNumber, RefusesEverythingElse) {

@@ -82,7 +82,10 @@ TEST_F(Viewing, ClearedReportShowsTitleAndSummary) {
 TEST_F(Viewing, ShowsALongReportLineByLineAndMarksWhatDoesNotDecode) {
   constexpr int count = 100000;
   std::string bytes;
-  for (int i = 0; i < count; ++i) bytes += " " + std::to_string(i) + "-" + std::to_string(i + 1) + "\r\n";
+  for (int i = 0; i < count; ++i) {
+    bytes += ' ';
+    bytes += std::to_string(i) + "-" + std::to_string(i + 1) + "\r\n";
+  }
   bytes += "\xB9\xDC\xFF\r\n";
   disk.files[report_path] = bytes;
   view();
