@@ -121,6 +121,10 @@ std::optional<std::int64_t> count_far_from_tie(double x) {
   return std::llround(count);
 }
 
+// Whole numbers below 10^15, the counts and sums of equivalents, have at
+// most 15 digits: their text writes them as they are.
+bool is_short_whole(double x) { return std::fabs(x) < 1e15 && x == std::trunc(x); }
+
 std::string plain_form(const Decimal& d) {
   std::string out = d.negative ? "-" : "";
   const int point = d.exponent + 1;  // digits before the decimal point
@@ -158,9 +162,7 @@ std::string exponent_form(const Decimal& d) {
 
 std::string number_text(double x) {
   if (x == 0.0) return "0";
-  // Whole numbers below 10^15, the counts and sums of equivalents, have at
-  // most 15 digits and are written as they are.
-  if (std::fabs(x) < 1e15 && x == std::trunc(x)) {
+  if (is_short_whole(x)) {
     char buffer[24];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(x));
     return std::string(buffer, result.ptr);
@@ -171,6 +173,7 @@ std::string number_text(double x) {
 }
 
 double rounded_to_15_digits(double x) {
+  if (is_short_whole(x)) return x + 0.0;  // -0 reads as 0
   std::optional<Scientific> digits = shortest_digits(x);
   // A double whose shortest digits are 15 or fewer is its own 15-digit text.
   if (digits && digits->count <= static_cast<std::size_t>(significant_digits)) return x;

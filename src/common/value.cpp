@@ -36,15 +36,13 @@ bool Value::equals_text(std::string_view text) const {
   return !text.empty() && this->text() == text;
 }
 
-// A number reads back from its text as the number its 15 digits write. A
-// whole number, and a four-decimal number, are exactly themselves: their
-// texts hold all their digits.
+// A number reads back from its text as the number its 15 digits write; a
+// four-decimal number is exactly itself, its text holds all its digits.
 double Value::leading(std::string_view what) const {
   if (const double* x = std::get_if<double>(&data_)) {
+    // Away from the ends of the double range, where reading may fail.
     const double size = std::fabs(*x);
-    if (size < 1e15 && *x == std::trunc(*x)) return *x + 0.0;  // -0 reads as 0
-    // Far from the ends of the double range, where reading may fail.
-    if (size > 1e-300 && size < 1e300) return rounded_to_15_digits(*x);
+    if (size == 0 || (size > 1e-300 && size < 1e300)) return rounded_to_15_digits(*x);
   }
   if (const Fixed4* x = std::get_if<Fixed4>(&data_); x != nullptr && std::llabs(x->count()) < (1LL << 53)) {
     return x->to_double();

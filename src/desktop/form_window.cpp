@@ -23,7 +23,8 @@ FormWindow::FormWindow(const Form& form, std::function<void(const UserAction&)> 
   area->setFixedSize(to_pixels(form.width), to_pixels(form.height));
   area->double_clicked = [this] { send([window = name_](Program& p) { p.double_click(window, ""); }); };
   setCentralWidget(area);
-  // The menus first: they need no face, which may still be in the making.
+  // The menus first: making them measures no text, so at start-up they
+  // overlap the filling of Qt's font database.
   const bool has_menus = std::any_of(form.controls.begin(), form.controls.end(),
                                      [](const Control& c) { return c.kind == Kind::MenuItem; });
   if (has_menus) {
