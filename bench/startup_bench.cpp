@@ -23,6 +23,8 @@ namespace {
 struct ProbeReport {
   double seconds;  // spawn to first paint
   double peak_mb;
+  int width;  // of the painted window, in pixels
+  int height;
 };
 
 long long monotonic_ns() {
@@ -66,12 +68,18 @@ std::optional<ProbeReport> run_probe(const char* path) {
   }
   long long painted = 0;
   long peak_kb = 0;
-  if (std::sscanf(line.c_str(), "painted %lld %ld", &painted, &peak_kb) != 2) return std::nullopt;
-  return ProbeReport{static_cast<double>(painted - spawned) / 1e9, static_cast<double>(peak_kb) / 1024};
+  int width = 0;
+  int height = 0;
+  if (std::sscanf(line.c_str(), "painted %lld %ld %d %d", &painted, &peak_kb, &width, &height) != 4)
+    return std::nullopt;
+  return ProbeReport{static_cast<double>(painted - spawned) / 1e9, static_cast<double>(peak_kb) / 1024, width,
+                     height};
 }
 
+// The window's size goes with the figures, so that the summary can check
+// that the baseline paints a window of the main window's size.
 void run_probes(benchmark::State& state, const char* path) {
-  double peak_mb = 0;
+  ProbeReport last{};
   for (auto _ : state) {
     const std::optional<ProbeReport> report = run_probe(path);
     if (!report) {
@@ -79,9 +87,11 @@ void run_probes(benchmark::State& state, const char* path) {
       break;
     }
     state.SetIterationTime(report->seconds);
-    peak_mb = report->peak_mb;
+    last = *report;
   }
-  state.counters["peak_mb"] = peak_mb;
+  state.counters["peak_mb"] = last.peak_mb;
+  state.counters["width"] = last.width;
+  state.counters["height"] = last.height;
 }
 
 void startup(benchmark::State& state) { run_probes(state, AQUAMERE_APP_PROBE); }

@@ -71,6 +71,21 @@ def target_text(row):
     return " and ".join(parts)
 
 
+def window_size(run):
+    return f"{run['width']:g} × {run['height']:g}"
+
+
+def same_window(runs):
+    """Whether the start-up baseline painted a window of the main window's
+    size; says so when not, since the comparison is then void."""
+    app, bare = runs.get("startup"), runs.get("startup_baseline")
+    if app is None or bare is None or window_size(app) == window_size(bare):
+        return True
+    print(f"The baseline painted a {window_size(bare)} window, the main window is {window_size(app)}: "
+          "the start-up rows do not compare.")
+    return False
+
+
 def main(paths):
     runs = medians(paths)
     header = f"{'measure':<56} {'median':>10} {'baseline':>10} {'ratio':>7}  {'target':<20} result"
@@ -98,7 +113,8 @@ def main(paths):
         result = "" if row.max_value is None else "PASS" if passed else "MISS"
         print(f"{row.what:<56} {f'{value:.4g} {unit}':>10} {base_text:>10} {ratio_text:>7}  "
               f"{target_text(row):<20} {result}")
-    return 1 if missed else 0
+    comparable = same_window(runs)
+    return 1 if missed or not comparable else 0
 
 
 if __name__ == "__main__":

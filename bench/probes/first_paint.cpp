@@ -44,9 +44,9 @@ bool FirstPaint::eventFilter(QObject* watched, QEvent* event) {
   const auto* widget = qobject_cast<QWidget*>(watched);
   if (widget == nullptr || !widget->isWindow()) return false;
   seen_ = true;
-  QTimer::singleShot(0, this, [] {
+  QTimer::singleShot(0, this, [size = widget->size()] {
     const long long painted = monotonic_ns();
-    std::printf("painted %lld %ld\n", painted, peak_kb());
+    std::printf("painted %lld %ld %d %d\n", painted, peak_kb(), size.width(), size.height());
     std::fflush(stdout);
     QApplication::exit(0);
   });

@@ -8,9 +8,10 @@ namespace aquamere::bench {
 
 // Watches the whole application for the first paint of a window. Once that
 // paint and every paint of the same update are done, it writes one line to
-// standard output, "painted <CLOCK_MONOTONIC in ns> <VmHWM in kB>", and
-// quits the application: the launcher reads the start-up time and the peak
-// memory from it.
+// standard output, "painted <CLOCK_MONOTONIC in ns> <VmHWM in kB> <width>
+// <height>" (the window's size in pixels, frame excluded), and quits the
+// application: the launcher reads the start-up time, the peak memory and
+// the size the baseline must match from it.
 class FirstPaint : public QObject {
  public:
   explicit FirstPaint(QApplication& app);

@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
   new aquamere::bench::FirstPaint(app);
   aquamere::set_up_application(app);
   QWidget window;
-  window.resize(481, 240);
+  window.resize(481, 260);
   auto* box = new QLineEdit(QStringLiteral("户当量"), &window);
   box->setGeometry(8, 8, 120, 22);
   window.show();
