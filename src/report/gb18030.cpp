@@ -11,11 +11,14 @@ namespace {
 const iconv_t no_converter = reinterpret_cast<iconv_t>(-1);  // NOLINT(performance-no-int-to-ptr)
 const std::size_t conversion_failed = static_cast<std::size_t>(-1);
 
-iconv_t open_converter(const char* to, const char* from) {
-  const iconv_t cd = iconv_open(to, from);
-  if (cd == no_converter) {
-    throw std::runtime_error(std::string("iconv cannot convert ") + from + " to " + to);
+// The converter kept in `cd`, opened on first use.
+iconv_t converter(iconv_t& cd, const char* to, const char* from) {
+  if (cd != nullptr) return cd;
+  const iconv_t opened = iconv_open(to, from);
+  if (opened == no_converter) {
+    throw std::runtime_error(std::string("系统没有从") + from + "到" + to + "的编码转换。");
   }
+  cd = opened;
   return cd;
 }
 
@@ -57,22 +60,19 @@ bool is_ascii(std::string_view text) {
 
 }  // namespace
 
-Gb18030::Gb18030()
-    : to_gb18030_(open_converter("GB18030", "UTF-8")), to_utf8_(open_converter("UTF-8", "GB18030")) {}
-
 Gb18030::~Gb18030() {
-  iconv_close(to_gb18030_);
-  iconv_close(to_utf8_);
+  if (to_gb18030_ != nullptr) iconv_close(to_gb18030_);
+  if (to_utf8_ != nullptr) iconv_close(to_utf8_);
 }
 
 std::string Gb18030::encode(std::string_view utf8) {
   if (is_ascii(utf8)) return std::string(utf8);
-  return convert(to_gb18030_, utf8, "\x84\x31\xA4\x37");  // U+FFFD
+  return convert(converter(to_gb18030_, "GB18030", "UTF-8"), utf8, "\x84\x31\xA4\x37");  // U+FFFD
 }
 
 std::string Gb18030::decode(std::string_view bytes) {
   if (is_ascii(bytes)) return std::string(bytes);
-  return convert(to_utf8_, bytes, "\uFFFD");
+  return convert(converter(to_utf8_, "UTF-8", "GB18030"), bytes, "\uFFFD");
 }
 
 }  // namespace aquamere

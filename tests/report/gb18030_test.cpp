@@ -27,6 +27,20 @@ TEST(Gb18030, WritesGbkBytesAndKeepsWhatGbkLacks) {
   }
 }
 
+// Each converter opens on first need: a codec that only ever saw ASCII, or
+// only one direction, must still convert and be destroyed cleanly.
+TEST(Gb18030, ConvertersOpenOnlyWhenNeeded) {
+  {
+    Gb18030 ascii_only;
+    EXPECT_EQ(ascii_only.encode("De25 0.35"), "De25 0.35");
+    EXPECT_EQ(ascii_only.decode("1000i"), "1000i");
+  }
+  Gb18030 reading_only;
+  EXPECT_EQ(reading_only.decode("\xB9\xDC\xB6\xCE"), "管段");
+  Gb18030 writing_only;
+  EXPECT_EQ(writing_only.encode("管段"), "\xB9\xDC\xB6\xCE");
+}
+
 TEST(Gb18030, BytesThatDoNotDecodeBecomeReplacementCharacters) {
   Gb18030 codec;
   const std::pair<std::string, const char*> cases[] = {
