@@ -95,18 +95,19 @@ Scientific correctly_rounded_digits(double x) {
   return read_scientific(buffer, end);
 }
 
-// The double at 15 significant digits. A normal double holds nearly 16, so
-// its shortest digits lie nearer to it than any other decimal of their
-// length and than half a unit of the 15th digit: rounding them to 15 gives
-// the double's own rounding, except when they stop exactly half-way. Then,
-// and for the subnormal numbers, the standard library's correctly rounded
-// form of the exact binary value decides.
-Decimal to_decimal(double x) {
-  if (std::optional<Scientific> shortest = shortest_digits(x); shortest && round_to_significant(*shortest)) {
-    return decimal_of(*shortest);
-  }
-  return decimal_of(correctly_rounded_digits(x));
+// The double at 15 significant digits, from its shortest digits (as
+// shortest_digits gives them). A normal double holds nearly 16, so its
+// shortest digits lie nearer to it than any other decimal of their length
+// and than half a unit of the 15th digit: rounding them to 15 gives the
+// double's own rounding, except when they stop exactly half-way. Then, and
+// for the subnormal numbers, the standard library's correctly rounded form
+// of the exact binary value decides.
+Scientific fifteen_digits(double x, std::optional<Scientific> shortest) {
+  if (shortest && round_to_significant(*shortest)) return *shortest;
+  return correctly_rounded_digits(x);
 }
+
+Decimal to_decimal(double x) { return decimal_of(fifteen_digits(x, shortest_digits(x))); }
 
 // Far from a tie at the fifth decimal, the 15-digit decimal and the double
 // itself round to the same ten-thousandth, so the product with 10000 tells
@@ -174,15 +175,15 @@ std::string number_text(double x) {
 
 double rounded_to_15_digits(double x) {
   if (is_short_whole(x)) return x + 0.0;  // -0 reads as 0
-  std::optional<Scientific> digits = shortest_digits(x);
+  const std::optional<Scientific> shortest = shortest_digits(x);
   // A double whose shortest digits are 15 or fewer is its own 15-digit text.
-  if (digits && digits->count <= static_cast<std::size_t>(significant_digits)) return x;
-  if (!digits || !round_to_significant(*digits)) digits = correctly_rounded_digits(x);
+  if (shortest && shortest->count <= static_cast<std::size_t>(significant_digits)) return x;
+  const Scientific digits = fifteen_digits(x, shortest);
   std::uint64_t whole = 0;
-  for (std::size_t i = 0; i < digits->count; ++i)
-    whole = whole * 10 + static_cast<std::uint64_t>(digits->digits[i] - '0');
-  const double rounded = scaled_decimal(whole, digits->exponent - static_cast<int>(digits->count) + 1);
-  return (digits->negative ? -rounded : rounded) + 0.0;  // -0 reads as 0
+  for (std::size_t i = 0; i < digits.count; ++i)
+    whole = whole * 10 + static_cast<std::uint64_t>(digits.digits[i] - '0');
+  const double rounded = scaled_decimal(whole, digits.exponent - static_cast<int>(digits.count) + 1);
+  return (digits.negative ? -rounded : rounded) + 0.0;  // -0 reads as 0
 }
 
 // The double is first taken at its 15 significant digits, the precision of
