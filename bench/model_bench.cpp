@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "common/dialogs.h"
-#include "mainwindow/program.h"
+#include "program/program.h"
 #include "report/disk_files.h"
 #include "report/gb18030.h"
 #include "report_files.h"

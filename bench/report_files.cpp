@@ -11,7 +11,7 @@
 #include <system_error>
 
 #include "common/dialogs.h"
-#include "mainwindow/program.h"
+#include "program/program.h"
 #include "report/disk_files.h"
 
 namespace aquamere::bench {

@@ -12,7 +12,7 @@
 #include "common/dialogs.h"
 #include "desktop/appearance.h"
 #include "desktop/desktop.h"
-#include "mainwindow/program.h"
+#include "program/program.h"
 #include "report/disk_files.h"
 #include "report_files.h"
 

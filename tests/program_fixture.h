@@ -8,7 +8,7 @@
 
 #include "common/dialogs.h"
 #include "common/failure.h"
-#include "mainwindow/program.h"
+#include "program/program.h"
 #include "report/file_port.h"
 
 namespace aquamere {

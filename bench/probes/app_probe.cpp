@@ -2,13 +2,11 @@
 // first paint of the main window (see FirstPaint).
 #include <QApplication>
 
-#include "desktop/font_configuration.h"
 #include "desktop/run_program.h"
 #include "first_paint.h"
 
 int main(int argc, char** argv) {
-  aquamere::FontConfigurationReading fonts;
   QApplication app(argc, argv);
   new aquamere::bench::FirstPaint(app);
-  return aquamere::run_program(app, fonts);
+  return aquamere::run_program(app);
 }

@@ -1,4 +1,4 @@
-// The baseline of the start-up probe: a Qt program that shows one empty
+// A baseline of the start-up probe: a Qt program that shows one empty
 // window of the main window's size, 481 x 260 pixels (its client area and
 // menu bar), and ends at its first paint. The benchmark's summary checks
 // the size against the main window's.

@@ -3,11 +3,9 @@
 // when its last window has closed.
 #include <QApplication>
 
-#include "desktop/font_configuration.h"
 #include "desktop/run_program.h"
 
 int main(int argc, char** argv) {
-  aquamere::FontConfigurationReading fonts;  // on a second core, while Qt starts
   QApplication app(argc, argv);
-  return aquamere::run_program(app, fonts);
+  return aquamere::run_program(app);
 }

@@ -1,31 +1,37 @@
 #include "common/form.h"
 
-#include <cstdint>
 #include <stdexcept>
 
 namespace aquamere {
 
-ControlIndex::Table::Table(const std::vector<Control>& controls) : count(controls.size()) {
-  std::size_t size = 16;
-  while (size < 4 * count) size *= 2;
-  positions.assign(size, empty);
-  for (std::size_t i = 0; i < count && i < empty; ++i) {
-    std::size_t slot = key(controls[i].name);
-    while (positions[slot & (size - 1)] != empty) ++slot;
-    positions[slot & (size - 1)] = static_cast<std::uint16_t>(i);
-  }
+void Form::index_controls() {
+  auto made = std::make_shared<ControlIndex>();
+  for (std::size_t i = 0; i < controls.size(); ++i) made->emplace(controls[i].name, i);
+  index = std::move(made);
 }
 
-void Form::no_control(std::string_view control) const {
-  throw std::out_of_range(name + " has no control " + std::string(control));
+// A window without an index (one made in a test) is searched.
+const Control* Form::find(std::string_view control) const {
+  if (index) {
+    const auto it = index->find(control);
+    return it == index->end() ? nullptr : &controls[it->second];
+  }
+  for (const Control& c : controls) {
+    if (c.name == control) return &c;
+  }
+  return nullptr;
+}
+
+const Control& Form::at(std::string_view control) const {
+  const Control* c = find(control);
+  if (c == nullptr) throw std::out_of_range(name + " has no control " + std::string(control));
+  return *c;
 }
 
 void Form::select_option(std::string_view control) {
   Control& chosen = at(control);
   for (Control& c : controls) {
-    if (c.kind != Kind::OptionButton || c.parent != chosen.parent) continue;
-    c.value = 0;
-    c.change.renew();
+    if (c.kind == Kind::OptionButton && c.parent == chosen.parent) c.value = 0;
   }
   chosen.value = 1;
 }

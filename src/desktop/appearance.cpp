@@ -1,9 +1,8 @@
 #include "desktop/appearance.h"
 
-#include <fontconfig/fontconfig.h>
-
 #include <QApplication>
 #include <QColor>
+#include <QFontDatabase>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -45,34 +44,16 @@ const QStringList& fixed_song_faces() {
   return faces;
 }
 
-bool is_song(const std::string& family) { return family == "宋体" || family == "SimSun"; }
-bool is_fixed_song(const std::string& family) { return family == "新宋体" || family == "NSimSun"; }
+bool is_song(std::string_view family) { return family == "宋体" || family == "SimSun"; }
+bool is_fixed_song(std::string_view family) { return family == "新宋体" || family == "NSimSun"; }
 
-// Whether fontconfig knows the family, asked once a family (faces are made
-// on the GUI thread only). Fontconfig, not Qt's font database: at start-up
-// that is still being filled on the font configuration's thread.
-bool is_installed(const QString& family) {
-  static std::map<QString, bool> known;
-  if (const auto it = known.find(family); it != known.end()) return it->second;
-  FcPattern* pattern = FcPatternCreate();
-  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.toUtf8().constData()));
-  FcObjectSet* wanted = FcObjectSetBuild(FC_FAMILY, nullptr);
-  FcFontSet* fonts = FcFontList(nullptr, pattern, wanted);
-  const bool installed = fonts != nullptr && fonts->nfont > 0;
-  if (fonts != nullptr) FcFontSetDestroy(fonts);
-  FcObjectSetDestroy(wanted);
-  FcPatternDestroy(pattern);
-  known.emplace(family, installed);
-  return installed;
-}
-
-// The first of the faces that is installed, alone: with a list Qt would ask
-// fontconfig at once for every script's fallback faces, a good part of the
-// start-up; with one face it asks only when a character is missing from it.
-// With none of them installed, the whole list goes to fontconfig to match.
+// The first of the faces that is installed, alone: given the whole list, Qt
+// would ask the font configuration at once for every fallback face of every
+// script, which costs the start-up a tenth; with one face it asks only when a
+// character is missing from it. With none installed, the list goes as it is.
 QStringList installed_face(const QStringList& families) {
   for (const QString& family : families) {
-    if (is_installed(family)) return {family};
+    if (QFontDatabase::hasFamily(family)) return {family};
   }
   return families;
 }
@@ -81,26 +62,11 @@ QFont face(const QStringList& families, double points) {
   QFont font;
   font.setFamilies(installed_face(families));
   font.setPixelSize(static_cast<int>(std::lround(points * pixels_per_point)));
-  // The faces' own fontconfig rules leave them unhinted (WenQuanYi Micro Hei's
+  // The faces' own font rules leave them unhinted (WenQuanYi Micro Hei's
   // says so outright); Qt would otherwise hint each glyph as it first draws
-  // it, a good part of the start-up's font work.
+  // it, a good part of the start-up's work with fonts.
   font.setHintingPreference(QFont::PreferNoHinting);
   return font;
-}
-
-// The menu bar's overflow button shows a double chevron. Fusion would decode
-// it from an image, and the program's first image loads every image-format
-// plug-in, milliseconds of the start-up; it is drawn here instead.
-QIcon overflow_chevron() {
-  QPixmap pixmap(16, 16);
-  pixmap.fill(Qt::transparent);
-  {
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0x40, 0x40, 0x40), 1.5));
-    for (const double x : {4.5, 8.5}) painter.drawPolyline(QPolygonF{{x, 4.5}, {x + 3.5, 8.0}, {x, 11.5}});
-  }
-  return QIcon(pixmap);
 }
 
 // Frames draw their caption on their top line, as the layouts expect: the
@@ -135,18 +101,10 @@ void draw_frame(const QStyleOptionGroupBox& box, QPainter* painter, const QStyle
   painter->restore();
 }
 
-// Fusion with the program's frames and the menu bar's drawn chevron. The
-// frames are drawn here rather than by a style sheet: a style sheet would
-// put every control inside a frame under Qt's style-sheet style, which
-// polishes and paints each of them by its rules, a good part of start-up.
+// Fusion with the program's frames.
 class AquamereStyle : public QProxyStyle {
  public:
   AquamereStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
-
-  QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override {
-    if (icon == SP_ToolBarHorizontalExtensionButton) return overflow_chevron();
-    return QProxyStyle::standardIcon(icon, option, widget);
-  }
 
   void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
                           const QWidget* widget) const override {
@@ -189,11 +147,11 @@ QFont control_font(const std::optional<Font>& font) {
   if (is_song(font->family)) return face(song_faces(), font->points);
   if (is_fixed_song(font->family)) return face(fixed_song_faces(), font->points);
   QStringList families = sans_faces();
-  families.prepend(QString::fromStdString(font->family));
+  families.prepend(QString::fromUtf8(font->family.data(), static_cast<qsizetype>(font->family.size())));
   return face(families, font->points);
 }
 
-void set_up_style_and_texts(QApplication& app) {
+void set_up_application(QApplication& app) {
   QApplication::setApplicationName("Aquamere");
   // Ties the windows to the installed desktop entry and its icon.
   QGuiApplication::setDesktopFileName("aquamere");
@@ -201,6 +159,7 @@ void set_up_style_and_texts(QApplication& app) {
   // The program ends when the form model says so: closing the main window
   // leaves the report viewer or a reference window open.
   QApplication::setQuitOnLastWindowClosed(false);
+  QApplication::setFont(control_font(std::nullopt));
   // The standard buttons read 确定 and 取消; once, however often the
   // application is set up.
   const QString translator_name = QStringLiteral("aquamere-qtbase");
@@ -211,13 +170,6 @@ void set_up_style_and_texts(QApplication& app) {
                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QApplication::installTranslator(translator);
   }
-}
-
-void set_up_faces() { QApplication::setFont(control_font(std::nullopt)); }
-
-void set_up_application(QApplication& app) {
-  set_up_style_and_texts(app);
-  set_up_faces();
 }
 
 }  // namespace aquamere

@@ -26,9 +26,4 @@ QFont control_font(const std::optional<Font>& font);
 // every test that shows its windows.
 void set_up_application(QApplication& app);
 
-// The two halves of the set-up: the faces need the font configuration, the
-// rest does not and can go first while it is still being read.
-void set_up_style_and_texts(QApplication& app);
-void set_up_faces();
-
 }  // namespace aquamere

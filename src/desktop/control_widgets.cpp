@@ -150,8 +150,9 @@ void show_frame(QGroupBox* frame, const Control& c) {
 
 }  // namespace
 
-QString to_qt(const std::string& text) {
-  return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+QString to_qt(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+      .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 std::string from_qt(const QString& text) {
@@ -161,7 +162,7 @@ std::string from_qt(const QString& text) {
 QWidget* make_control(const Control& c, QWidget* parent) {
   QWidget* widget = make_widget(c, parent);
   if (widget == nullptr) return nullptr;
-  widget->setObjectName(QString::fromStdString(c.name));
+  widget->setObjectName(to_qt(c.name));
   widget->setGeometry(to_pixels(c.rect).intersected(QRect(QPoint(0, 0), parent->size())));
   widget->setFont(control_font(c.font));
   widget->setAttribute(Qt::WA_NoMousePropagation);

@@ -34,7 +34,7 @@ using MultiLineBox = ReportingDoubleClicks<QPlainTextEdit>;
 using ClientArea = ReportingDoubleClicks<QWidget>;
 
 // Texts cross between the model (UTF-8, CR LF line ends) and Qt (LF).
-QString to_qt(const std::string& text);
+QString to_qt(std::string_view text);
 std::string from_qt(const QString& text);
 
 // The widget of a control of any kind but a menu item, inside `parent`,

@@ -1,6 +1,6 @@
 #include "desktop/desktop.h"
 
-#include "mainwindow/program.h"
+#include "program/program.h"
 
 namespace aquamere {
 

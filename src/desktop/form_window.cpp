@@ -12,7 +12,7 @@
 #include "desktop/appearance.h"
 #include "desktop/control_widgets.h"
 #include "desktop/menus.h"
-#include "mainwindow/program.h"
+#include "program/program.h"
 
 namespace aquamere {
 
@@ -56,7 +56,7 @@ void FormWindow::add_controls(const Form& form) {
 }
 
 void FormWindow::wire(const Control& c, QWidget* widget) {
-  const std::string control = c.name;
+  const std::string control(c.name);
   const auto double_click = [this, control] {
     send([window = name_, control](Program& p) { p.double_click(window, control); });
   };

@@ -49,9 +49,9 @@ class FormWindow : public QMainWindow {
 
   std::string name_;
   std::function<void(const UserAction&)> act_;
-  std::map<std::string, QWidget*, std::less<>> widgets_;
-  std::map<std::string, QAction*, std::less<>> menu_items_;
-  std::map<std::string, QButtonGroup*, std::less<>> option_groups_;
+  std::map<std::string_view, QWidget*> widgets_;
+  std::map<std::string_view, QAction*> menu_items_;
+  std::map<std::string_view, QButtonGroup*> option_groups_;
   Form shown_;
 };
 

@@ -11,8 +11,8 @@
 namespace aquamere {
 namespace {
 
-std::set<std::string, std::less<>> holders(const Form& form) {
-  std::set<std::string, std::less<>> names;
+std::set<std::string_view> holders(const Form& form) {
+  std::set<std::string_view> names;
   for (const Control& c : form.controls) {
     if (c.kind == Kind::MenuItem && !c.parent.empty()) names.insert(c.parent);
   }
@@ -21,11 +21,11 @@ std::set<std::string, std::less<>> holders(const Form& form) {
 
 }  // namespace
 
-std::map<std::string, QAction*, std::less<>> build_menu_bar(
-    const Form& form, QMenuBar* bar, const std::function<void(const std::string&)>& chosen) {
+std::map<std::string_view, QAction*> build_menu_bar(const Form& form, QMenuBar* bar,
+                                                    const std::function<void(const std::string&)>& chosen) {
   const auto menus_holding = holders(form);
-  std::map<std::string, QMenu*, std::less<>> menus;
-  std::map<std::string, QAction*, std::less<>> actions;
+  std::map<std::string_view, QMenu*> menus;
+  std::map<std::string_view, QAction*> actions;
   for (const Control& item : form.controls) {
     if (item.kind != Kind::MenuItem) continue;
     QWidget* container = item.parent.empty() ? static_cast<QWidget*>(bar) : menus.at(item.parent);
@@ -39,10 +39,11 @@ std::map<std::string, QAction*, std::less<>> build_menu_bar(
       action->setSeparator(true);
     } else {
       action = new QAction(to_qt(item.text), container);
-      action->setShortcut(QKeySequence(QString::fromStdString(item.shortcut)));
-      QObject::connect(action, &QAction::triggered, container, [chosen, name = item.name] { chosen(name); });
+      action->setShortcut(QKeySequence(to_qt(item.shortcut)));
+      QObject::connect(action, &QAction::triggered, container,
+                       [chosen, name = std::string(item.name)] { chosen(name); });
     }
-    action->setObjectName(QString::fromStdString(item.name));
+    action->setObjectName(to_qt(item.name));
     container->addAction(action);
     actions[item.name] = action;
   }

@@ -1,8 +1,5 @@
 #include "hydraulics/pipe_sizing.h"
 
-#include <array>
-#include <limits>
-
 #include "common/arith.h"
 #include "common/convert.h"
 #include "common/numtext.h"
@@ -40,42 +37,14 @@ bool too_fast(Fixed4 velocity, const Stage& stage) {
   return stage.at_limit_too ? shown >= stage.limit : shown > stage.limit;
 }
 
-// Powers of one exponent for 1000i, the last dozen bases kept: the candidate
-// listing works one flow in up to eight bores, and a material's bores come
-// back for every flow.
-class KeptPowers {
- public:
-  explicit KeptPowers(double exponent) : exponent_(exponent) {}
-
-  double of(double base) {
-    for (const Kept& k : kept_) {
-      if (k.base == base) return k.power;
-    }
-    const double power = arith::power(base, exponent_, "1000i");
-    kept_[next_] = {base, power};
-    next_ = (next_ + 1) % kept_.size();
-    return power;
-  }
-
- private:
-  struct Kept {
-    double base = std::numeric_limits<double>::quiet_NaN();
-    double power = 0;
-  };
-  double exponent_;
-  std::array<Kept, 12> kept_{};
-  std::size_t next_ = 0;
-};
-
 }  // namespace
 
 std::string velocity_text(double qg, double dj) { return velocity(qg, dj).text(); }
 
 std::string friction_text(double qg, double dj, float coef_i) {
-  thread_local KeptPowers flow_powers(1.774);
-  thread_local KeptPowers bore_powers(4.774);
-  const double flow_term = arith::finite(static_cast<double>(coef_i) * flow_powers.of(qg), "1000i");
-  const double gradient = arith::divide(flow_term, bore_powers.of(dj), "1000i");
+  const double flow_term =
+      arith::finite(static_cast<double>(coef_i) * arith::power(qg, 1.774, "1000i"), "1000i");
+  const double gradient = arith::divide(flow_term, arith::power(dj, 4.774, "1000i"), "1000i");
   return four_decimal_text(arith::finite(gradient * 100000, "1000i"));
 }
 

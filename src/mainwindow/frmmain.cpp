@@ -2,26 +2,8 @@
 
 #include "common/convert.h"
 #include "hydraulics/materials.h"
-#include "mainwindow/program.h"
 
 namespace aquamere {
-
-Form* FrmMain::known_form() const {
-  if (form_ == nullptr || form_found_at_ != program_.windows_moved()) {
-    form_ = program_.find_window("frmmain");
-    form_found_at_ = program_.windows_moved();
-  }
-  return form_;
-}
-
-Form& FrmMain::form() {
-  if (Form* known = known_form()) return *known;
-  return program_.window("frmmain");
-}
-
-const Form& FrmMain::form() const { return *known_form(); }
-MainVars& FrmMain::vars() { return program_.main_vars(); }
-const MainVars& FrmMain::vars() const { return program_.main_vars(); }
 
 double FrmMain::number(const char* control) const {
   const Control& box = form().at(control);

@@ -6,11 +6,12 @@
 #include "common/event.h"
 #include "common/form.h"
 #include "common/value.h"
+#include "common/window_host.h"
 #include "mainwindow/main_vars.h"
+#include "report/modfile.h"
 
 namespace aquamere {
 
-class Program;
 struct Material;
 
 // The main window's procedures. The window's controls and public variables
@@ -19,7 +20,10 @@ struct Material;
 // segment entry, design flow, sizing, commands.
 class FrmMain {
  public:
-  explicit FrmMain(Program& program) : program_(program) {}
+  // `coef_i` is the 1000i coefficient of the material in force; the report
+  // module writes the segment lines.
+  FrmMain(WindowHost& host, MainVars& vars, float& coef_i, ModFile& modfile)
+      : host_(host), vars_(vars), coef_i_(coef_i), modfile_(modfile) {}
 
   static Form layout();
   void load();
@@ -60,24 +64,24 @@ class FrmMain {
   void form_dblclick();
   void chk_j_click();
   void menu_click(const std::string& item);
+  // Hands the segment as the window now shows it to the report.
+  void put_seg();
 
  private:
-  Form& form();
-  const Form& form() const;
-  MainVars& vars();
-  const MainVars& vars() const;
+  Form& form() { return host_.window("frmmain"); }
+  const Form& form() const { return host_.window("frmmain"); }
+  MainVars& vars() { return vars_; }
+  const MainVars& vars() const { return vars_; }
   // The text of a box read strictly as a number; a failure names the box.
   double number(const char* control) const;
   double leading(const char* control) const;
   // Puts a material's inner diameters and 1000i coefficient in force.
   void load_table(const Material& material);
-  // frmmain if it exists. The procedures reach it dozens of times a command,
-  // so it is looked up again only when a window may have moved.
-  Form* known_form() const;
 
-  Program& program_;
-  mutable Form* form_ = nullptr;
-  mutable unsigned long form_found_at_ = 0;  // Program::windows_moved() then
+  WindowHost& host_;
+  MainVars& vars_;
+  float& coef_i_;
+  ModFile& modfile_;
 };
 
 }  // namespace aquamere

@@ -5,14 +5,14 @@
 
 #include "common/convert.h"
 #include "mainwindow/frmmain.h"
-#include "mainwindow/program.h"
 
 namespace aquamere {
 
 void FrmMain::cmdjsmll_click() {
-  form().at("t_qg").align = Align::Center;
+  Form& f = form();
+  f.at("t_qg").align = Align::Center;
   contn();
-  if (form().value("chk_j") == 1) {  // coefficient method: the group enters ΣNg only
+  if (f.value("chk_j") == 1) {  // coefficient method: the group enters ΣNg only
     ngz_z();
     qgy();
   } else {
@@ -22,7 +22,7 @@ void FrmMain::cmdjsmll_click() {
   }
   djj_v_i();
   v_de_i();
-  program_.modfile().put_seg();
+  put_seg();
 }
 
 // One segment of the batch, always by the probability method.
@@ -35,7 +35,7 @@ void FrmMain::sj_qg() {
   djj_v_i();
   ky1();
   v_de_i();
-  program_.modfile().put_seg();
+  put_seg();
 }
 
 // Batch: a fresh series of N segments of the group shown. Each segment is
@@ -46,7 +46,7 @@ void FrmMain::t_fs_dblclick() {
   const int count = strict_int16(form().text("t_fs"), form().at("t_fs").label);
   for (int i = 1; i <= count; ++i) {
     if (form().text("t_ngz").empty() || form().text("t_Ng").empty()) break;
-    if (!program_.attempt([this] { sj_qg(); })) break;
+    if (!host_.attempt([this] { sj_qg(); })) break;
   }
 }
 
@@ -71,17 +71,19 @@ void FrmMain::t_qg_dblclick() {
 
 // Repeat segment: the same load again under the next label.
 void FrmMain::form_dblclick() {
-  if (form().text("t_ngz").empty() || form().text("t_Ng").empty()) return;
+  Form& f = form();
+  if (f.text("t_ngz").empty() || f.text("t_Ng").empty()) return;
   contn();
-  program_.modfile().put_seg();
+  put_seg();
 }
 
 // Presets of the coefficient method: α and k of concentrated use when
 // checked, of dwellings when cleared.
 void FrmMain::chk_j_click() {
-  const bool concentrated = form().value("chk_j") == 1;
-  form().set_text("t_ky", concentrated ? "0" : "0.005");
-  form().set_text("t_ay", concentrated ? "2.5" : "1.1");
+  Form& f = form();
+  const bool concentrated = f.value("chk_j") == 1;
+  f.set_text("t_ky", concentrated ? "0" : "0.005");
+  f.set_text("t_ay", concentrated ? "2.5" : "1.1");
 }
 
 void FrmMain::menu_click(const std::string& item) {
@@ -93,21 +95,36 @@ void FrmMain::menu_click(const std::string& item) {
       {"mnuv", "frmv"},     {"mnua", "frma"},    {"mnuabout", "frmabout"},
   };
   for (const Opens& o : opens) {
-    if (o.item == item) return program_.show(o.window);
+    if (o.item == item) return host_.show(o.window);
   }
   if (item == "mnufs") {
     mnufs_click();
   } else if (item == "mnuclear") {
     cleardata();
   } else if (item == "mnuexit") {
-    program_.unload("frmmain");
+    host_.unload("frmmain");
   } else if (item == "mnulook") {
-    program_.show("frmlookover");
-    program_.modfile().load_book();
-    program_.modfile().put_head();
+    host_.show("frmlookover");
+    modfile_.load_book();
+    modfile_.put_head();
   } else if (item == "mnukill") {
-    program_.modfile().new_book();
+    modfile_.new_book();
   }
+}
+
+// The report reads the segment from the window: its counter, ΣNg, the flow,
+// the size chosen with its velocity and 1000i, and the length.
+void FrmMain::put_seg() {
+  Form& f = form();
+  const Control& length = f.at("txt_l");
+  modfile_.put_seg({.counter = f.text("lab_3"),
+                    .sum_ng = f.text("t_nguo"),
+                    .flow = f.text("t_qg"),
+                    .size = vars().de_de,
+                    .velocity = vars().v_v,
+                    .friction = vars().i_i,
+                    .length = length.text,
+                    .length_label = length.label});
 }
 
 }  // namespace aquamere

@@ -10,7 +10,6 @@
 #include "designflow/design_flow.h"
 #include "designflow/outflow_probability.h"
 #include "mainwindow/frmmain.h"
-#include "mainwindow/program.h"
 
 namespace aquamere {
 namespace {
@@ -30,21 +29,22 @@ void clear_result_lists(Form& form) {
 // household parameters or the household's equivalents the command cannot go
 // on: the user is told which is missing and the command ends.
 void FrmMain::jsuoac() {
-  form().set_text("t_Uo", "");
+  Form& f = form();
+  f.set_text("t_Uo", "");
   for (const char* box : {"t_q0", "t_m", "t_kh", "t_t"}) {
-    if (form().text(box).empty()) {
-      program_.message("  条件不足");
+    if (f.text(box).empty()) {
+      host_.message("  条件不足");
       throw Refusal();
     }
   }
-  if (form().text("t_Ng").empty()) {
-    form().set_text("t_ac", "");
-    program_.message("请先给出户当量(节点当量)");
+  if (f.text("t_Ng").empty()) {
+    f.set_text("t_ac", "");
+    host_.message("请先给出户当量(节点当量)");
     throw Refusal();
   }
   const double uo = average_outflow_probability(
       {number("t_q0"), number("t_m"), number("t_kh"), number("t_t"), number("t_Ng")});
-  form().set_text("t_Uo", four_decimal_text(uo));
+  f.set_text("t_Uo", four_decimal_text(uo));
   ac1(uo);
   vars().ac = leading("t_ac");
 }
@@ -52,12 +52,13 @@ void FrmMain::jsuoac() {
 // αc of a single household group. Below the table the design code leaves αc
 // to the designer, who types it in; the answer stands as typed.
 void FrmMain::ac1(std::optional<double> uo) {
+  Form& f = form();
   if (!uo) return;
   const AlphaCLookup lookup = look_up_alpha_c(*uo);
   if (lookup.range == AlphaCLookup::Range::Below) {
-    form().set_text("t_ac", program_.input("αc值请自定："));
+    f.set_text("t_ac", host_.input("αc值请自定："));
   } else {
-    form().set_text("t_ac", alpha_c_text(lookup));
+    f.set_text("t_ac", alpha_c_text(lookup));
   }
 }
 
@@ -65,12 +66,13 @@ void FrmMain::ac1(std::optional<double> uo) {
 // fixtures for the table: the command ends. A mean of exactly 0 (groups
 // without consumption) leaves t_ac2 as it is.
 void FrmMain::ac2(double uo) {
+  Form& f = form();
   const AlphaCLookup lookup = look_up_alpha_c(uo);
   if (lookup.range != AlphaCLookup::Range::Below) {
-    form().set_text("t_ac2", alpha_c_text(lookup));
+    f.set_text("t_ac2", alpha_c_text(lookup));
   } else if (uo != 0) {
-    form().set_text("t_ac2", "");
-    program_.message("户当量过大");
+    f.set_text("t_ac2", "");
+    host_.message("户当量过大");
     throw Refusal();
   }
 }
@@ -78,37 +80,40 @@ void FrmMain::ac2(double uo) {
 // Probability method: U and Qg of the segment from ac and ΣNg. Without αc or
 // equivalents there is no flow to compute and t_qg keeps the last one.
 void FrmMain::sjmll() {
-  clear_result_lists(form());
+  Form& f = form();
+  clear_result_lists(f);
   if (vars().ac.equals_text("") || vars().Ng.equals_text("")) return;
-  const double ng = vars().Ng.number(form().at("t_nguo").label);
+  const double ng = vars().Ng.number(f.at("t_nguo").label);
   if (ng == 0) return;
-  const double u = simultaneous_outflow_probability(vars().ac.number(form().at("t_ac2").label), ng);
-  const double qg = with_flush_valve(probability_method_flow(u, ng), form().value("chk_d") == 1);
+  const double u = simultaneous_outflow_probability(vars().ac.number(f.at("t_ac2").label), ng);
+  const double qg = with_flush_valve(probability_method_flow(u, ng), f.value("chk_d") == 1);
   vars().U = u;
   vars().Qg = qg;
-  form().set_text("t_qg", four_decimal_text(qg));
+  f.set_text("t_qg", four_decimal_text(qg));
 }
 
 // Coefficient method for buildings of concentrated use, from ΣNg, α and k.
 void FrmMain::qgy() {
+  Form& f = form();
   const double sum_ng = number("t_nguo");
   const double flow = coefficient_method_flow(number("t_ay"), number("t_ky"), sum_ng);
-  const double qg = with_flush_valve(flow, form().value("chk_d") == 1);
+  const double qg = with_flush_valve(flow, f.value("chk_d") == 1);
   vars().Qg = qg;
-  form().set_text("t_qg", four_decimal_text(qg));
+  f.set_text("t_qg", four_decimal_text(qg));
 }
 
 // The design flow of one household alone, shown in t_qg only: U and Qg keep
 // the segment's values. U passes through its 15-digit text, as the flow of
 // the household is worked from the U a designer would read.
 bool FrmMain::hu_qg() {
-  clear_result_lists(form());
+  Form& f = form();
+  clear_result_lists(f);
   const double alpha_c = leading("t_ac");
   const double ng = leading("t_Ng");
   if (ng == 0) return false;
   const double u = strict_number(number_text(simultaneous_outflow_probability(alpha_c, ng)), "U");
-  const double flow = with_flush_valve(probability_method_flow(u, ng), form().value("chk_d") == 1);
-  form().set_text("t_qg", four_decimal_text(flow));
+  const double flow = with_flush_valve(probability_method_flow(u, ng), f.value("chk_d") == 1);
+  f.set_text("t_qg", four_decimal_text(flow));
   return true;
 }
 
@@ -118,37 +123,40 @@ void FrmMain::ky1() {}
 
 // The group joins the segment's sums; the weighted mean Uo and its αc follow.
 void FrmMain::jq_Uo_ac() {
+  Form& f = form();
   nguo1();
   ngz_z();
-  if (form().text("txtnguo") == sum_shares_placeholder || form().text("t_nguo") == sum_ng_placeholder) {
+  if (f.text("txtnguo") == sum_shares_placeholder || f.text("t_nguo") == sum_ng_placeholder) {
     return;
   }
   // The mean is taken from the sums as shown, Σ(Ng·Uo/100) already rounded.
   const double mean = weighted_mean_outflow_probability(leading("txtnguo"), leading("t_nguo"));
-  form().set_text("txtsave", four_decimal_text(mean));
+  f.set_text("txtsave", four_decimal_text(mean));
   ac2(mean);
-  vars().ac = form().text("t_ac2");
+  vars().ac = f.text("t_ac2");
 }
 
 // Σ(Ng·Uo/100) gains the current group, kept to four decimals.
 void FrmMain::nguo1() {
-  if (form().text("t_Uo").empty() || form().text("t_ngz").empty()) {
-    form().set_text("txtnguo", sum_shares_placeholder);
+  Form& f = form();
+  if (f.text("t_Uo").empty() || f.text("t_ngz").empty()) {
+    f.set_text("txtnguo", sum_shares_placeholder);
     return;
   }
   vars().ng1 = outflow_share(number("t_ngz"), number("t_Uo"));
-  const std::string_view sum_shares = form().at("txtnguo").label;
+  const std::string_view sum_shares = f.at("txtnguo").label;
   const double sum = vars().ng3.leading(sum_shares) + vars().ng1.leading(sum_shares);
   vars().ng3 = Fixed4::from(sum);
-  form().set_text("txtnguo", vars().ng3.text());
+  f.set_text("txtnguo", vars().ng3.text());
 }
 
 // ΣNg gains the current group; an entry that is no number counts 0.
 void FrmMain::ngz_z() {
+  Form& f = form();
   vars().zg1 = leading("t_ngz");
-  const std::string_view sum_ng = form().at("t_nguo").label;
+  const std::string_view sum_ng = f.at("t_nguo").label;
   vars().zg2 = arith::finite(vars().zg2.leading(sum_ng) + vars().zg1.leading(sum_ng), sum_ng);
-  form().set_text("t_nguo", vars().zg2.text());
+  f.set_text("t_nguo", vars().zg2.text());
   vars().Ng = leading("t_nguo");
 }
 

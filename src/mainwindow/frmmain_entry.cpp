@@ -3,7 +3,6 @@
 #include "common/arith.h"
 #include "common/numtext.h"
 #include "mainwindow/frmmain.h"
-#include "mainwindow/program.h"
 
 namespace aquamere {
 
@@ -17,25 +16,27 @@ void FrmMain::update_ngz() {
 
 // The n-th segment since the last reset is labelled n-(n+1).
 void FrmMain::contn() {
+  Form& f = form();
   const double n = number("lab_3") + 1;
-  form().set_text("lab_3", number_text(n));
-  form().set_text("lab_2", form().text("lab_3") + "-" + number_text(number("lab_3") + 1));
+  f.set_text("lab_3", number_text(n));
+  f.set_text("lab_2", f.text("lab_3") + "-" + number_text(number("lab_3") + 1));
 }
 
 void FrmMain::cleardata() {
+  Form& f = form();
   vars().zg1 = "";
   vars().zg2 = "";
   vars().ng1 = "";
   vars().ng3 = "";
-  form().set_text("t_nguo", "∑Ng");
-  form().set_text("t_ac2", "αc");
-  form().set_text("txtsave", "ΣUo");
-  form().set_text("txtnguo", "∑(Ng X Uo)");
-  form().set_text("lab_3", "0");
-  form().at("t_qg").align = Align::Center;
-  form().set_text("t_qg", "");
-  form().set_text("lab_2", "0");
-  form().set_text("t_de", "管径");
+  f.set_text("t_nguo", "∑Ng");
+  f.set_text("t_ac2", "αc");
+  f.set_text("txtsave", "ΣUo");
+  f.set_text("txtnguo", "∑(Ng X Uo)");
+  f.set_text("lab_3", "0");
+  f.at("t_qg").align = Align::Center;
+  f.set_text("t_qg", "");
+  f.set_text("lab_2", "0");
+  f.set_text("t_de", "管径");
 }
 
 }  // namespace aquamere

@@ -4,7 +4,6 @@
 
 #include "common/numtext.h"
 #include "mainwindow/frmmain.h"
-#include "mainwindow/program.h"
 
 namespace aquamere {
 namespace {
@@ -32,13 +31,14 @@ constexpr DwellingClass dwelling_classes[] = {
 // Presets the parameters of the chosen class and empties the results of the
 // last calculation, which no longer match them.
 void FrmMain::set_styl() {
-  const Form& settings = program_.window("frmset");
+  Form& f = form();
+  const Form& settings = host_.window("frmset");
   for (const DwellingClass& dwelling : dwelling_classes) {
     if (settings.value(dwelling.option) != 1) continue;
     for (std::size_t i = 0; i < parameter_boxes.size(); ++i) {
-      form().set_text(parameter_boxes[i], number_text(dwelling.parameters[i]));
+      f.set_text(parameter_boxes[i], number_text(dwelling.parameters[i]));
     }
-    for (const char* result : {"t_qg", "t_ac", "t_Uo"}) form().set_text(result, "");
+    for (const char* result : {"t_qg", "t_ac", "t_Uo"}) f.set_text(result, "");
   }
 }
 

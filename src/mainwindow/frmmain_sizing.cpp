@@ -8,7 +8,6 @@
 #include "hydraulics/materials.h"
 #include "hydraulics/pipe_sizing.h"
 #include "mainwindow/frmmain.h"
-#include "mainwindow/program.h"
 
 namespace aquamere {
 namespace {
@@ -31,13 +30,13 @@ InnerDiameters inner_diameters(const MainVars& vars) {
 void FrmMain::load_table(const Material& material) {
   for (std::size_t k = 0; k + 1 < size_count; ++k) vars().de[k] = material.inner[k];
   vars().de[size_count - 1] = std::string(material.de110);
-  program_.coef_i() = material.coef_i;
+  coef_i_ = material.coef_i;
 }
 
 // Loads the material chosen in the settings dialog and names its table.
 // The options are one exclusive group, so at most one row is loaded.
 void FrmMain::set_dj() {
-  const Form& settings = program_.window("frmset");
+  const Form& settings = host_.window("frmset");
   for (const Material& material : materials) {
     if (settings.value(material.option) != 1) continue;
     load_table(material);
@@ -52,7 +51,7 @@ std::string FrmMain::vvv(const Value& qg, const Value& dj) const {
 
 std::string FrmMain::iii(const Value& qg, const Value& dj) const {
   if (qg.equals_text("")) return "";
-  return friction_text(qg.number(flow_quantity), dj.number(diameter_quantity), program_.coef_i());
+  return friction_text(qg.number(flow_quantity), dj.number(diameter_quantity), coef_i_);
 }
 
 // Lists the candidate sizes for the unrounded flow Qg, and warns when even
@@ -83,19 +82,20 @@ void FrmMain::djj_v_i() {
   size_items.assign(std::move(sizes));
   velocity_items.assign(std::move(velocities));
   friction_items.assign(std::move(frictions));
-  if (too_fast) program_.message(too_fast_warning);
+  if (too_fast) host_.message(too_fast_warning);
 }
 
 // Chooses the size for the flow as shown in t_qg, which from here on is Qg.
 void FrmMain::v_de_i() {
-  const std::string flow = form().text("t_qg");
+  Form& f = form();
+  const std::string flow = f.text("t_qg");
   if (flow.empty()) return;
   vars().Qg = flow;
-  const SizeChoice choice = choose_pipe_size(flow, inner_diameters(vars()), program_.coef_i());
+  const SizeChoice choice = choose_pipe_size(flow, inner_diameters(vars()), coef_i_);
   vars().v_v = choice.velocity;
   vars().i_i = choice.friction;
   vars().de_de = std::string(choice.size);
-  form().set_text("t_de", std::string(choice.size));
+  f.set_text("t_de", std::string(choice.size));
 }
 
 }  // namespace aquamere

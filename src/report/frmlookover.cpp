@@ -1,7 +1,5 @@
 #include "report/frmlookover.h"
 
-#include "mainwindow/program.h"
-
 namespace aquamere {
 
 Form frmlookover_layout() {
@@ -15,7 +13,5 @@ Form frmlookover_layout() {
                            .font = Font{"新宋体", 7.5}});
   return form;
 }
-
-void frmlookover_load(Program& program) { program.modfile().put_sum(); }
 
 }  // namespace aquamere

@@ -4,7 +4,6 @@
 
 #include "common/arith.h"
 #include "common/convert.h"
-#include "mainwindow/program.h"
 #include "report/report_text.h"
 
 namespace aquamere {
@@ -24,11 +23,9 @@ std::string segment_label(double n) {
 
 }  // namespace
 
-BookVars& ModFile::book() { return program_.book_vars(); }
-
 std::string ModFile::report_path() {
-  book().book_path = program_.window("frmset").text("txtfile");
-  return book().book_path.text();
+  book_.book_path = host_.window("frmset").text("txtfile");
+  return book_.book_path.text();
 }
 
 std::string ModFile::encoded(const std::vector<std::string>& lines) {
@@ -43,70 +40,64 @@ std::string ModFile::encoded(const std::vector<std::string>& lines) {
 // The friction loss of the segment is its 1000i times its length, taken
 // as they stand (the report's convention); the last column carries the
 // running sum, both terms passed through their 15-digit texts.
-void ModFile::put_seg() {
+void ModFile::put_seg(const Segment& segment) {
   const std::string path = report_path();
-  const Form& main = program_.window("frmmain");
-  const MainVars& vars = program_.main_vars();
-  BookVars& b = book();
-  b.book_ng = main.text("t_nguo");
-  const std::string& counter = main.text("lab_3");
-  b.book_qg = main.text("t_qg");
-  const Control& length = main.at("txt_l");
+  book_.book_ng = segment.sum_ng;
+  book_.book_qg = segment.flow;
   const double friction =
-      arith::finite(vars.i_i.leading("1000i") * strict_number(length.text, length.label), "沿程阻力水损");
-  b.book_hsum = arith::finite(b.book_hsum.leading("沿程阻力水损") + Value(friction).leading("沿程阻力水损"),
-                              "沿程阻力水损");
+      arith::finite(segment.friction.leading("1000i") * strict_number(segment.length, segment.length_label),
+                    "沿程阻力水损");
+  book_.book_hsum = arith::finite(
+      book_.book_hsum.leading("沿程阻力水损") + Value(friction).leading("沿程阻力水损"), "沿程阻力水损");
   std::array<std::string, 8> fields = {
-      segment_label(leading_number(counter, "管段编号")),
-      b.book_ng.text(),
-      b.book_qg.text(),
-      vars.de_de.text(),
-      vars.v_v.text(),
-      vars.i_i.text(),
-      length.text,
-      report::printed_number(b.book_hsum),
+      segment_label(leading_number(segment.counter, "管段编号")),
+      segment.sum_ng,
+      segment.flow,
+      segment.size.text(),
+      segment.velocity.text(),
+      segment.friction.text(),
+      segment.length,
+      report::printed_number(book_.book_hsum),
   };
   for (std::string& field : fields) field = codec_.encode(field);
   std::string line = report::print_zones(fields);
   line += line_end;
-  program_.files().append(path, line);
+  files_.append(path, line);
 }
 
 void ModFile::put_head() {
   const std::string path = report_path();
-  program_.files().append(path, encoded(report::header_block()));
+  files_.append(path, encoded(report::header_block()));
 }
 
 // A fresh report starts its own totals: the running friction loss and the
 // load and flow of the last segment count only segments written into it.
 void ModFile::new_book() {
   const std::string path = report_path();
-  program_.files().replace(path, encoded(report::title_block()));
-  BookVars& b = book();
-  b.book_hsum = Value();
-  b.book_ng = Value();
-  b.book_qg = Value();
+  files_.replace(path, encoded(report::title_block()));
+  book_.book_hsum = Value();
+  book_.book_ng = Value();
+  book_.book_qg = Value();
 }
 
 // Each viewing shows the file as it stands: the list is refilled with its
 // lines at once. A missing report is created empty first.
 void ModFile::load_book() {
   const std::string path = report_path();
-  ListItems& list = program_.window("frmlookover").at("listover").items;
-  program_.files().append(path, "");
+  ListItems& list = host_.window("frmlookover").at("listover").items;
+  files_.append(path, "");
   std::vector<std::string> lines;
-  program_.files().read_lines(path, [&](std::string_view line) { lines.push_back(codec_.decode(line)); });
-  if (!lines.empty()) book().book_line = lines.back();
+  files_.read_lines(path, [&](std::string_view line) { lines.push_back(codec_.decode(line)); });
+  if (!lines.empty()) book_.book_line = lines.back();
   list.assign(std::move(lines));
 }
 
 void ModFile::put_sum() {
   const std::string path = report_path();
-  const Control& coefficient = program_.window("frmset").at("txt_h");
-  BookVars& b = book();
-  b.book_coef = number_text(leading_number(coefficient.text, coefficient.label));
-  const double coef = b.book_coef.number(coefficient.label);
-  program_.files().append(path, encoded(report::summary_block(b.book_ng, b.book_qg, b.book_hsum, coef)));
+  const Control& coefficient = host_.window("frmset").at("txt_h");
+  book_.book_coef = number_text(leading_number(coefficient.text, coefficient.label));
+  const double coef = book_.book_coef.number(coefficient.label);
+  files_.append(path, encoded(report::summary_block(book_.book_ng, book_.book_qg, book_.book_hsum, coef)));
 }
 
 }  // namespace aquamere

@@ -1,7 +1,5 @@
 #include "settings/frmset.h"
 
-#include "mainwindow/program.h"
-
 namespace aquamere {
 namespace {
 
@@ -56,24 +54,11 @@ Form frmset_layout() {
   return form;
 }
 
-void frmset_shown(Program& program) {
-  Form& form = program.window("frmset");
-  for (const Control& c : form.controls) {
+void frmset_shown(Form& frmset) {
+  for (const Control& c : frmset.controls) {
     if (c.parent == material_frame && c.value == 1) return;
   }
-  form.select_option("op_ppr");
-}
-
-// OK applies the material, then the dwelling class, to the main window and
-// hides the dialog, which keeps every choice for the next opening. With the
-// main window already closed there is nothing to apply to.
-void frmset_handle(Program& program, const Event& event) {
-  if (event.type != Event::Type::Click || event.control != "cmddone") return;
-  if (program.find_window("frmmain") != nullptr) {
-    program.frmmain().set_dj();
-    program.frmmain().set_styl();
-  }
-  program.hide("frmset");
+  frmset.select_option("op_ppr");
 }
 
 }  // namespace aquamere

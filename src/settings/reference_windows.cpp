@@ -1,7 +1,5 @@
 #include "settings/reference_windows.h"
 
-#include "mainwindow/program.h"
-
 namespace aquamere {
 namespace {
 
@@ -59,10 +57,9 @@ Form frma_layout() {
   return form;
 }
 
-void frma_load(Program& program) {
-  Form& form = program.window("frma");
-  for (const AlphaRow& row : alpha_rows) form.at("lsta1").items.add(row.use);
-  for (const AlphaRow& row : alpha_rows) form.at("lsta2").items.add(row.alpha);
+void frma_fill(Form& frma) {
+  for (const AlphaRow& row : alpha_rows) frma.at("lsta1").items.add(row.use);
+  for (const AlphaRow& row : alpha_rows) frma.at("lsta2").items.add(row.alpha);
 }
 
 Form frmdj2_layout() {
@@ -86,10 +83,9 @@ Form frmdj2_layout() {
   return form;
 }
 
-void frmdj2_load(Program& program) {
-  Form& form = program.window("Frmdj2");
-  form.at("lstdj").items.add(ppr_sizes);
-  form.at("lstdjj").items.add(ppr_inner);
+void frmdj2_fill(Form& frmdj2) {
+  frmdj2.at("lstdj").items.add(ppr_sizes);
+  frmdj2.at("lstdjj").items.add(ppr_inner);
 }
 
 // Two pairs of narrow labels; each caption is six values that wrap into a

@@ -4,8 +4,6 @@
 
 namespace aquamere {
 
-class Program;
-
 // The five read-only reference windows of the help menu. Their contents are
 // constants of the windows themselves: nothing reads them and they change
 // nothing else.
@@ -13,11 +11,11 @@ class Program;
 // frma: the coefficient α of the coefficient method by building use.
 Form frma_layout();
 // Fills the two lists, row n of one beside row n of the other.
-void frma_load(Program& program);
+void frma_fill(Form& frma);
 
 // Frmdj2: nominal and inner diameters of PP-R pipe.
 Form frmdj2_layout();
-void frmdj2_load(Program& program);
+void frmdj2_fill(Form& frmdj2);
 
 // Fmuo: the Uo–αc table as text.
 Form fmuo_layout();

@@ -87,7 +87,7 @@ TEST_F(EveryWindow, EachControlIsBuiltNamedAndInsideItsWindow) {
     EXPECT_EQ(window->windowTitle(), to_qt(form.caption));
     EXPECT_EQ(window->client()->size(), QSize(form.width / 15, form.height / 15)) << name;
     for (const Control& c : form.controls) {
-      const QString object_name = QString::fromStdString(c.name);
+      const QString object_name = to_qt(c.name);
       if (c.kind == Kind::MenuItem) {
         EXPECT_NE(window->findChild<QAction*>(object_name), nullptr) << c.name;
         continue;

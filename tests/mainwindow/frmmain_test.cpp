@@ -42,7 +42,8 @@ TEST_F(StartUp, ComputesWithThePprTable) {
 TEST_F(StartUp, MenuTreeInDisplayOrder) {
   std::vector<std::string> tree;
   for (const Control& c : main().controls) {
-    if (c.kind == Kind::MenuItem) tree.push_back(c.parent + "/" + c.text + "/" + c.shortcut);
+    if (c.kind == Kind::MenuItem)
+      tree.push_back(std::string(c.parent) + "/" + c.text + "/" + std::string(c.shortcut));
   }
   EXPECT_EQ(tree.size(), 20u);
   EXPECT_EQ(tree.front(), "/计算(&F)/");

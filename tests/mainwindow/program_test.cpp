@@ -1,4 +1,4 @@
-#include "mainwindow/program.h"
+#include "program/program.h"
 
 #include <gtest/gtest.h>
 
@@ -68,36 +68,6 @@ TEST_F(EventDoor, PutsBackTheStateOfJustBeforeTheFailingStep) {
     EXPECT_EQ(program.state(), inner_before);
   }));
   EXPECT_EQ(text("txt_l"), "3");
-}
-
-// The main window's procedures keep their window by address between look-ups;
-// they must follow it when the state is put back under them or the window is
-// made afresh, and never write into a snapshot or a discarded window.
-TEST_F(EventDoor, MainWindowProceduresWorkOnTheWindowAsItNowIs) {
-  type("t_Ng", "4");
-  click("cmdjsmll");
-  EXPECT_TRUE(program.attempt([&] {
-    EXPECT_FALSE(program.attempt([&] {
-      program.frmmain().cleardata();
-      throw Refusal();
-    }));
-    EXPECT_EQ(text("lab_3"), "1");
-    program.frmmain().cleardata();
-  }));
-  EXPECT_EQ(text("lab_3"), "0");
-
-  const ProgramState cleared = program.state();
-  click("cmdjsmll");
-  program.state() = cleared;
-  click("cmdjsmll");
-  EXPECT_EQ(text("lab_3"), "1");
-
-  program.unload("frmmain");
-  program.show("frmmain");
-  type("t_Ng", "4");
-  click("cmdjsmll");
-  EXPECT_EQ(text("lab_3"), "1");
-  EXPECT_FALSE(text("t_qg").empty());
 }
 
 TEST_F(EventDoor, ClosingTheLastWindowEndsTheRun) {

@@ -8,7 +8,7 @@
 #include <random>
 
 #include "common/dialogs.h"
-#include "mainwindow/program.h"
+#include "program/program.h"
 #include "report/disk_files.h"
 
 namespace aquamere {

@@ -52,7 +52,7 @@ class Report : public ProgramTest {
   void segment(const char* i_i, const char* length) {
     main_vars().i_i = i_i;
     frmmain().set_text("txt_l", length);
-    modfile().put_seg();
+    program.frmmain().put_seg();
   }
 
   Gb18030 codec;
@@ -74,7 +74,7 @@ TEST_F(Report, SegmentLineInPrintZonesOfGbkColumns) {
 // variables are Empty: an Empty field is nothing, the next keeps its zone,
 // and the placeholder "∑Ng" takes four columns.
 TEST_F(Report, EmptyFieldsKeepTheZonesOfTheFieldsAfterThem) {
-  modfile().put_seg();
+  program.frmmain().put_seg();
   EXPECT_EQ(file(), " 0-1          \xA1\xC6Ng" + std::string(10 + 4 * 14, ' ') + "1              0 \r\n");
 }
 
@@ -83,7 +83,7 @@ TEST_F(Report, SegmentLabelRunsFromTheCounterToTheNextNode) {
       {"0", " 0-1"}, {"3", " 3-4"}, {"", " 0-1"}, {"7a", " 7-8"}};
   for (const auto& [counter, label] : cases) {
     frmmain().set_text("lab_3", counter);
-    modfile().put_seg();
+    program.frmmain().put_seg();
     EXPECT_EQ(last_line().substr(0, 14), label + std::string(14 - std::string(label).size(), ' ')) << counter;
   }
 }
@@ -176,9 +176,9 @@ TEST_F(Report, ClearingStartsTheRunningTotalsAfresh) {
 }
 
 TEST_F(Report, EachProcedureWritesToThePathSetAtThatMoment) {
-  modfile().put_seg();
+  program.frmmain().put_seg();
   program.window("frmset").set_text("txtfile", "d:\\其他.txt");
-  modfile().put_seg();
+  program.frmmain().put_seg();
   EXPECT_EQ(lines().size(), 1u);
   EXPECT_EQ(lines("d:\\其他.txt").size(), 1u);
   EXPECT_EQ(book().book_path, Value("d:\\其他.txt"));

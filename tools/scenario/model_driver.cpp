@@ -3,7 +3,7 @@
 #include <charconv>
 #include <stdexcept>
 
-#include "mainwindow/program.h"
+#include "program/program.h"
 #include "scenario/variables.h"
 
 namespace aquamere::scenario {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "mainwindow/program.h"
+#include "program/program.h"
 
 namespace aquamere::scenario {
 

@@ -19,7 +19,7 @@
 #include "desktop/appearance.h"
 #include "desktop/control_widgets.h"
 #include "desktop/desktop.h"
-#include "mainwindow/program.h"
+#include "program/program.h"
 #include "scenario/variables.h"
 
 namespace aquamere::scenario {

@@ -9,7 +9,7 @@
 #include "common/dialogs.h"
 #include "common/failure.h"
 #include "common/numtext.h"
-#include "mainwindow/program.h"
+#include "program/program.h"
 #include "report/disk_files.h"
 #include "report/gb18030.h"
 #include "soak/texts.h"
@@ -81,7 +81,7 @@ std::string difference(const ProgramState& a, const ProgramState& b) {
     for (const Control& c : form.controls) {
       const Control* d = other->second.find(c.name);
       if (d != nullptr && !(c == *d))
-        out += name + "." + c.name + " \"" + c.text + "\" -> \"" + d->text + "\"; ";
+        out += name + "." + std::string(c.name) + " \"" + c.text + "\" -> \"" + d->text + "\"; ";
     }
   }
   for (const auto& [name, form] : b.windows) {

@@ -1,14 +1,11 @@
-#include "mainwindow/program.h"
+#include "program/program.h"
 
-#include <algorithm>
-#include <cassert>
 #include <optional>
 #include <stdexcept>
-#include <tuple>
 #include <utility>
 
 #include "common/failure.h"
-#include "mainwindow/windows.h"
+#include "program/windows.h"
 
 namespace aquamere {
 namespace {
@@ -28,60 +25,14 @@ Control& control_of(Form& form, std::string_view control) {
   return *c;
 }
 
-// What a window's layout fixes for good: the names, kinds, frames, places,
-// tab order, fonts, shortcuts and failure labels of its controls.
-[[maybe_unused]] auto fixed_by_layout(const Control& c) {
-  return std::tie(c.name, c.kind, c.parent, c.rect, c.tab, c.multiline, c.font, c.shortcut, c.label);
-}
-
-bool same_windows(const ProgramState& a, const ProgramState& b) {
-  return std::equal(a.windows.begin(), a.windows.end(), b.windows.begin(), b.windows.end(),
-                    [](const auto& x, const auto& y) {
-                      return x.first == y.first && x.second.controls.size() == y.second.controls.size();
-                    });
-}
-
-// Copies the state over an older copy of it. With the same windows open, as
-// from one event to the next, a window is copied over its older self, and
-// only in what changes while the program runs (caption, shown, and the texts,
-// alignments, values and list lines of its controls): the rest its layout
-// fixed. A control whose change mark the older copy bears already is that
-// copy. This is the larger part of the work of an event's snapshot.
-void copy_over(const ProgramState& from, ProgramState& to) {
-  if (!same_windows(from, to)) {
-    to = from;
-    return;
-  }
-  auto older = to.windows.begin();
-  for (const auto& [name, form] : from.windows) {
-    Form& copy = (older++)->second;
-    copy.caption = form.caption;
-    copy.width = form.width;
-    copy.height = form.height;
-    copy.shown = form.shown;
-    for (std::size_t i = 0; i < form.controls.size(); ++i) {
-      const Control& c = form.controls[i];
-      Control& d = copy.controls[i];
-      assert(fixed_by_layout(c) == fixed_by_layout(d));
-      if (c.change.same_as(d.change)) {
-        assert(c == d);
-        continue;
-      }
-      d.text = c.text;
-      d.align = c.align;
-      d.value = c.value;
-      d.items = c.items;
-      d.change = c.change;
-    }
-  }
-  to.main = from.main;
-  to.book = from.book;
-  to.coef_i = from.coef_i;
-}
-
 }  // namespace
 
-Program::Program(DialogPort& dialogs, FilePort& files) : dialogs_(dialogs), files_(files) { show("frmmain"); }
+Program::Program(DialogPort& dialogs, FilePort& files)
+    : dialogs_(dialogs),
+      modfile_(*this, state_.book, files),
+      frmmain_(*this, state_.main, state_.coef_i, modfile_) {
+  show("frmmain");
+}
 
 const Form* Program::find_window(std::string_view name) const {
   const auto it = state_.windows.find(name);
@@ -96,9 +47,10 @@ Form& Program::window(std::string_view name) {
   if (Form* form = find_window(name)) return *form;
   const WindowType* type = window_type(name);
   if (type == nullptr) throw std::invalid_argument("no window " + std::string(name));
-  state_.windows.emplace(std::string(name), type->layout());
+  Form& form = state_.windows.emplace(std::string(name), type->layout()).first->second;
+  form.index_controls();
   if (type->load != nullptr) type->load(*this);
-  return state_.windows.find(name)->second;
+  return form;
 }
 
 void Program::show(std::string_view name) {
@@ -110,14 +62,11 @@ void Program::show(std::string_view name) {
 }
 
 void Program::hide(std::string_view name) {
-  if (auto it = state_.windows.find(name); it != state_.windows.end()) it->second.shown = false;
+  if (Form* form = find_window(name)) form->shown = false;
 }
 
 void Program::unload(std::string_view name) {
-  if (auto it = state_.windows.find(name); it != state_.windows.end()) {
-    state_.windows.erase(it);
-    ++windows_moved_;
-  }
+  if (auto it = state_.windows.find(name); it != state_.windows.end()) state_.windows.erase(it);
 }
 
 bool Program::running() const {
@@ -127,17 +76,9 @@ bool Program::running() const {
   return false;
 }
 
-// Attempts nest (a batch runs each segment as an attempt inside its own), so
-// there is one snapshot per level. Each is kept for the next attempt at its
-// level, which copies the state over it (see copy_over).
+// Attempts nest: a batch runs each segment as an attempt inside its own.
 bool Program::attempt(const std::function<void()>& step) {
-  if (snapshots_.size() == attempts_under_way_) snapshots_.emplace_back();
-  ProgramState& snapshot = snapshots_[attempts_under_way_];
-  copy_over(state_, snapshot);
-  struct Level {
-    std::size_t& under_way;
-    ~Level() { --under_way; }
-  } level{++attempts_under_way_};
+  ProgramState snapshot = state_;
   std::optional<std::string> failure;  // a refusal has shown its own message
   try {
     step();
@@ -149,8 +90,7 @@ bool Program::attempt(const std::function<void()>& step) {
     // A fault of the program itself: the user keeps the state and the run.
     failure = std::string("程序内部错误：") + error.what();
   }
-  std::swap(state_, snapshot);
-  ++windows_moved_;
+  state_ = std::move(snapshot);
   if (failure) dialogs_.message(app_title, *failure, true);
   return false;
 }

@@ -1,15 +1,14 @@
 #pragma once
 
-#include <deque>
 #include <functional>
 #include <map>
-#include <memory>
 #include <string>
 #include <string_view>
 
 #include "common/dialogs.h"
 #include "common/event.h"
 #include "common/form.h"
+#include "common/window_host.h"
 #include "mainwindow/frmmain.h"
 #include "mainwindow/main_vars.h"
 #include "report/book_vars.h"
@@ -32,9 +31,10 @@ struct ProgramState {
 };
 
 // The running program: its state, the ports to the user's dialogs and to the
-// disk, and the one door through which every user event enters. An event
-// that meets a failure or a refusal leaves the state exactly as it found it.
-class Program {
+// disk, the window procedures, and the one door through which every user
+// event enters. An event that meets a failure or a refusal leaves the state
+// exactly as it found it.
+class Program : public WindowHost {
  public:
   Program(DialogPort& dialogs, FilePort& files);
   Program(const Program&) = delete;
@@ -54,44 +54,23 @@ class Program {
   // The program ends when none of its windows is shown any more.
   bool running() const;
 
+  // The whole state, to read, or to change at will (tests and tools).
   const ProgramState& state() const { return state_; }
-  // The whole state to change at will (tests and tools): every window may
-  // move (see windows_moved).
-  ProgramState& state() {
-    ++windows_moved_;
-    return state_;
-  }
-  // The module variables and the 1000i coefficient in force, for the
-  // procedures of the main window and the report.
-  MainVars& main_vars() { return state_.main; }
-  BookVars& book_vars() { return state_.book; }
-  float& coef_i() { return state_.coef_i; }
+  ProgramState& state() { return state_; }
   const Form* find_window(std::string_view name) const;
   Form* find_window(std::string_view name);
-  // The window, created hidden with its load step on first reference.
-  Form& window(std::string_view name);
-  // Shows a window without blocking; one already open comes to the front.
-  void show(std::string_view name);
+
+  Form& window(std::string_view name) override;
+  void show(std::string_view name) override;
   // Hides a window, keeping everything it holds.
   void hide(std::string_view name);
-  // Discards a window and all it holds; the next use creates it afresh.
-  void unload(std::string_view name);
-  // Goes up whenever a window may have moved in memory: one discarded, or
-  // the state put back after a failed attempt. A window held by address
-  // stays valid while this stays the same.
-  unsigned long windows_moved() const { return windows_moved_; }
-
-  // Runs `step` as one unit: on a failure or a refusal the state goes back to
-  // what it was before the step (a failure is then reported in a message
-  // box). Returns whether the step completed.
-  bool attempt(const std::function<void()>& step);
-
-  void message(std::string_view text);
-  std::string input(std::string_view prompt);
+  void unload(std::string_view name) override;
+  bool attempt(const std::function<void()>& step) override;
+  void message(std::string_view text) override;
+  std::string input(std::string_view prompt) override;
 
   FrmMain& frmmain() { return frmmain_; }
   ModFile& modfile() { return modfile_; }
-  FilePort& files() { return files_; }
 
   // Counts every change of the state that a front end may need to show:
   // it goes up after each event and each time a window comes to the front.
@@ -107,14 +86,10 @@ class Program {
   void route(const Event& event);
 
   DialogPort& dialogs_;
-  FilePort& files_;
   ProgramState state_;
-  std::deque<ProgramState> snapshots_;  // by level of nested attempts
-  std::size_t attempts_under_way_ = 0;
-  FrmMain frmmain_{*this};
-  ModFile modfile_{*this};
+  ModFile modfile_;
+  FrmMain frmmain_;
   unsigned long revision_ = 0;
-  unsigned long windows_moved_ = 0;
   std::string raised_;
   unsigned long raised_at_ = 0;
 };

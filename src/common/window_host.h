@@ -1,0 +1,33 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "common/form.h"
+
+namespace aquamere {
+
+// What a window's procedures may ask of the program that holds every
+// window: another window by name, showing and closing windows, the message
+// and input boxes, and running a step as one unit that is undone when it
+// fails or is refused.
+class WindowHost {
+ public:
+  virtual ~WindowHost() = default;
+  // The window, created hidden with its load step on first reference.
+  virtual Form& window(std::string_view name) = 0;
+  // Shows a window without blocking; one already open comes to the front.
+  virtual void show(std::string_view name) = 0;
+  // Discards a window and all it holds; the next use creates it afresh.
+  virtual void unload(std::string_view name) = 0;
+  // Runs `step` as one unit: on a failure or a refusal the program goes back
+  // to what it was before the step (a failure is then reported in a message
+  // box). Returns whether the step completed.
+  virtual bool attempt(const std::function<void()>& step) = 0;
+  // The message box (OK only) and the input box ("" when cancelled).
+  virtual void message(std::string_view text) = 0;
+  virtual std::string input(std::string_view prompt) = 0;
+};
+
+}  // namespace aquamere
