@@ -12,7 +12,7 @@
 #include "common/dialogs.h"
 #include "program/program.h"
 #include "report/disk_files.h"
-#include "report/gb18030.h"
+#include "report/report_codec.h"
 #include "report_files.h"
 
 namespace aquamere::bench {
@@ -128,7 +128,7 @@ void view_report(benchmark::State& state) {
 // program's codec: the file work of a viewing, with no line kept anywhere.
 void view_report_baseline(benchmark::State& state) {
   place_built_report(viewed_report_lines);
-  Gb18030 codec;
+  ReportCodec codec;
   for (auto _ : state) {
     read_chunks(report_path, [&](std::string_view lines) {
       for (std::size_t end = lines.find('\n'); end != std::string_view::npos; end = lines.find('\n')) {

@@ -7,7 +7,7 @@
 #include "common/window_host.h"
 #include "report/book_vars.h"
 #include "report/file_port.h"
-#include "report/gb18030.h"
+#include "report/report_codec.h"
 
 namespace aquamere {
 
@@ -46,7 +46,7 @@ class ModFile {
   WindowHost& host_;
   BookVars& book_;
   FilePort& files_;
-  Gb18030 codec_;
+  ReportCodec codec_;
 };
 
 }  // namespace aquamere

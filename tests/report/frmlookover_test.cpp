@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "program_fixture.h"
-#include "report/gb18030.h"
+#include "report/report_codec.h"
 
 namespace aquamere {
 namespace {
@@ -30,7 +30,7 @@ class Viewing : public ProgramTest {
     return {lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(n)};
   }
 
-  Gb18030 codec;
+  ReportCodec codec;
 };
 
 TEST_F(Viewing, FirstViewingShowsTheSummaryThenOpensANewRun) {

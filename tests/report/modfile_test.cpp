@@ -7,7 +7,7 @@
 
 #include "expect_failure.h"
 #include "program_fixture.h"
-#include "report/gb18030.h"
+#include "report/report_codec.h"
 
 namespace aquamere {
 namespace {
@@ -55,7 +55,7 @@ class Report : public ProgramTest {
     program.frmmain().put_seg();
   }
 
-  Gb18030 codec;
+  ReportCodec codec;
 };
 
 TEST_F(Report, SegmentLineInPrintZonesOfGbkColumns) {

@@ -1,13 +1,13 @@
 #include "scenario/report_lines.h"
 
 #include "report/disk_files.h"
-#include "report/gb18030.h"
+#include "report/report_codec.h"
 
 namespace aquamere::scenario {
 
 std::vector<std::string> report_lines(const std::string& path) {
   DiskFiles files;
-  Gb18030 codec;
+  ReportCodec codec;
   std::vector<std::string> lines;
   files.read_lines(path, [&](std::string_view line) { lines.push_back(codec.decode(line)); });
   return lines;

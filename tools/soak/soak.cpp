@@ -11,7 +11,7 @@
 #include "common/numtext.h"
 #include "program/program.h"
 #include "report/disk_files.h"
-#include "report/gb18030.h"
+#include "report/report_codec.h"
 #include "soak/texts.h"
 
 namespace aquamere::soak {
@@ -337,7 +337,7 @@ class Soak {
   RandomDialogs dialogs_;
   DiskFiles files_;
   Program program_;
-  Gb18030 codec_;
+  ReportCodec codec_;
   std::map<std::string, Known> known_;
   std::vector<std::string> log_;
   std::ostream& out_;

@@ -1,4 +1,4 @@
-#include "report/gb18030.h"
+#include "report/report_codec.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +12,21 @@ struct Encoding {
   std::string bytes;
 };
 
-// GBK's own bytes for what GBK has; GB18030's for what it lacks.
+// Code page 936's own bytes for what it has ("€" its single byte 0x80, "亐"
+// a character whose second byte is 0x80 too); GB18030's for what it lacks.
 const Encoding encodings[] = {
-    {"De25 0.35", "De25 0.35"}, {"管段编号", "\xB9\xDC\xB6\xCE\xB1\xE0\xBA\xC5"}, {"∑Ng", "\xA1\xC6Ng"},
-    {"ΣUo", "\xA6\xB2Uo"},      {"米水柱。", "\xC3\xD7\xCB\xAE\xD6\xF9\xA1\xA3"}, {"€", "\xA2\xE3"},
-    {"𠀀", "\x95\x32\x82\x36"}, {"管𠀀段", "\xB9\xDC\x95\x32\x82\x36\xB6\xCE"},   {"", ""},
+    {"De25 0.35", "De25 0.35"},
+    {"管段编号", "\xB9\xDC\xB6\xCE\xB1\xE0\xBA\xC5"},
+    {"∑Ng ΣUo", "\xA1\xC6Ng \xA6\xB2Uo"},
+    {"€", "\x80"},
+    {"亐€5€", "\x81\x80\x80" "5\x80"},
+    {"𠀀€", "\x95\x32\x82\x36\x80"},
+    {"管𠀀段", "\xB9\xDC\x95\x32\x82\x36\xB6\xCE"},
+    {"", ""},
 };
 
-TEST(Gb18030, WritesGbkBytesAndKeepsWhatGbkLacks) {
-  Gb18030 codec;
+TEST(ReportCodec, WritesCodePage936AndKeepsWhatItLacks) {
+  ReportCodec codec;
   for (const Encoding& e : encodings) {
     EXPECT_EQ(codec.encode(e.text), e.bytes) << e.text;
     EXPECT_EQ(codec.decode(e.bytes), e.text) << e.text;
@@ -29,20 +35,20 @@ TEST(Gb18030, WritesGbkBytesAndKeepsWhatGbkLacks) {
 
 // Each converter opens on first need: a codec that only ever saw ASCII, or
 // only one direction, must still convert and be destroyed cleanly.
-TEST(Gb18030, ConvertersOpenOnlyWhenNeeded) {
+TEST(ReportCodec, ConvertersOpenOnlyWhenNeeded) {
   {
-    Gb18030 ascii_only;
+    ReportCodec ascii_only;
     EXPECT_EQ(ascii_only.encode("De25 0.35"), "De25 0.35");
     EXPECT_EQ(ascii_only.decode("1000i"), "1000i");
   }
-  Gb18030 reading_only;
+  ReportCodec reading_only;
   EXPECT_EQ(reading_only.decode("\xB9\xDC\xB6\xCE"), "管段");
-  Gb18030 writing_only;
+  ReportCodec writing_only;
   EXPECT_EQ(writing_only.encode("管段"), "\xB9\xDC\xB6\xCE");
 }
 
-TEST(Gb18030, BytesThatDoNotDecodeBecomeReplacementCharacters) {
-  Gb18030 codec;
+TEST(ReportCodec, BytesThatDoNotDecodeBecomeReplacementCharacters) {
+  ReportCodec codec;
   const std::pair<std::string, const char*> cases[] = {
       {"a\xFF!", "a\uFFFD!"},
       {"\xB9\xDC\xFF\xB6\xCE", "管\uFFFD段"},
@@ -52,15 +58,21 @@ TEST(Gb18030, BytesThatDoNotDecodeBecomeReplacementCharacters) {
   for (const auto& [bytes, text] : cases) EXPECT_EQ(codec.decode(bytes), text);
 }
 
-TEST(Gb18030, TextThatIsNotUtf8IsWrittenAsReplacementCharacter) {
-  Gb18030 codec;
+// Reports written before "€" was given code page 936's byte still read.
+TEST(ReportCodec, ReadsTheEuroInItsGb18030FormToo) {
+  ReportCodec codec;
+  EXPECT_EQ(codec.decode("\xA2\xE3 \x80"), "€ €");
+}
+
+TEST(ReportCodec, TextThatIsNotUtf8IsWrittenAsReplacementCharacter) {
+  ReportCodec codec;
   EXPECT_EQ(codec.encode("a\xC3!"), "a\x84\x31\xA4\x37!");
 }
 
 // Each bad byte turns into three bytes of text: the output grows past its
 // first estimate.
-TEST(Gb18030, ManyBadBytesDecodeWhole) {
-  Gb18030 codec;
+TEST(ReportCodec, ManyBadBytesDecodeWhole) {
+  ReportCodec codec;
   std::string text;
   for (int i = 0; i < 1000; ++i) text += "\uFFFD";
   EXPECT_EQ(codec.decode(std::string(1000, '\xFF')), text);
