@@ -2,7 +2,7 @@
 # Sourced by the run and test scripts.
 
 BUILD_PACKAGES=(cmake g++ make pkg-config clang libclang-rt-14-dev clang-format clang-tidy cppcheck libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev libfontconfig-dev qt6-translations-l10n xvfb xauth fonts-wqy-microhei fonts-arphic-uming)
+  qt6-base-dev qt6-translations-l10n xvfb xauth xdotool x11-utils fonts-wqy-microhei fonts-arphic-uming)
 
 # Installs whatever is missing when run as root; otherwise names it and stops.
 ensure_packages() {

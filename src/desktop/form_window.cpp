@@ -21,6 +21,9 @@ FormWindow::FormWindow(const Form& form, std::function<void(const UserAction&)> 
   setObjectName(QString::fromStdString(form.name));
   auto* area = new ClientArea(this);
   area->setFixedSize(to_pixels(form.width), to_pixels(form.height));
+  // A click on the background takes the focus from a text box, so that
+  // Ctrl+X, C, V and A then reach the menu instead of editing the box.
+  area->setFocusPolicy(Qt::ClickFocus);
   area->double_clicked = [this] { send([window = name_](Program& p) { p.double_click(window, ""); }); };
   setCentralWidget(area);
   // The menus first: making them measures no text, so at start-up they
@@ -100,7 +103,9 @@ void FormWindow::set_tab_order(const Form& form) {
 }
 
 void FormWindow::show_form(const Form& form) {
-  const QString caption = to_qt(form.caption);
+  // Qt titles a window without a title with the program's name; an empty
+  // caption is shown as one blank, a title bar with nothing in it.
+  const QString caption = form.caption.empty() ? QStringLiteral(" ") : to_qt(form.caption);
   if (windowTitle() != caption) setWindowTitle(caption);
   const bool first = shown_.controls.size() != form.controls.size();
   for (std::size_t i = 0; i < form.controls.size(); ++i) {

@@ -129,8 +129,12 @@ TEST_F(DesktopEvents, EditingKeysEditAFocusedTextBoxAndRunMenuItemsElsewhere) {
   main->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(main));
 
-  main->client()->setFocus();
-  QTest::keyClick(main, Qt::Key_X, Qt::ControlModifier);
+  // A click on the window's background takes the focus from the text box.
+  box->setFocus();
+  ASSERT_EQ(main->client()->childAt(2, 2), nullptr);
+  QTest::mouseClick(main->client(), Qt::LeftButton, {}, QPoint(2, 2));
+  EXPECT_EQ(QApplication::focusWidget(), main->client());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::ControlModifier);
   settle();
   EXPECT_EQ(window("frmmain"), nullptr);
   EXPECT_TRUE(ended);

@@ -98,7 +98,8 @@ class WidgetDriver : public Driver {
   }
 
   // The key goes to the main window with no text box focused, where
-  // Ctrl+A/C/V/X would keep their editing meaning.
+  // Ctrl+A/C/V/X would keep their editing meaning: when one has the focus,
+  // the user first clicks the window's background.
   void key(const std::string& keys) override {
     FormWindow& main = open_window("frmmain");
     const QKeySequence sequence(QString::fromStdString(keys));
@@ -111,9 +112,10 @@ class WidgetDriver : public Driver {
     }
     QWidget* focus = QApplication::focusWidget();
     if (qobject_cast<QLineEdit*>(focus) != nullptr || qobject_cast<QPlainTextEdit*>(focus) != nullptr) {
-      main.client()->setFocus();
+      QTest::mouseClick(main.client(), Qt::LeftButton, {}, free_spot(main.client()));
     }
-    QTest::keyClick(&main, sequence[0].key(), sequence[0].keyboardModifiers());
+    QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &main;
+    QTest::keyClick(target, sequence[0].key(), sequence[0].keyboardModifiers());
     settle();
   }
 
@@ -130,7 +132,10 @@ class WidgetDriver : public Driver {
 
   std::string text(const std::string& window, const std::string& control) override {
     FormWindow& form = existing(window);
-    if (control.empty()) return from_qt(form.windowTitle());
+    if (control.empty()) {  // an empty caption is titled with one blank
+      const QString title = form.windowTitle();
+      return title == QStringLiteral(" ") ? std::string() : from_qt(title);
+    }
     if (QAction* item = form.menu_item(control)) return from_qt(item->text());
     QWidget* widget = control_of(form, control);
     if (auto* line = qobject_cast<QLineEdit*>(widget)) return from_qt(line->text());
