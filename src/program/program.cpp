@@ -31,7 +31,7 @@ Program::Program(DialogPort& dialogs, FilePort& files)
     : dialogs_(dialogs),
       modfile_(*this, state_.book, files),
       frmmain_(*this, state_.main, state_.coef_i, modfile_) {
-  show("frmmain");
+  show_window("frmmain");
 }
 
 const Form* Program::find_window(std::string_view name) const {
@@ -53,7 +53,9 @@ Form& Program::window(std::string_view name) {
   return form;
 }
 
-void Program::show(std::string_view name) {
+void Program::show(std::string_view name) { show_window(name); }
+
+void Program::show_window(std::string_view name) {
   Form& form = window(name);
   form.shown = true;
   raised_ = std::string(name);
