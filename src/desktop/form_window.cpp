@@ -26,8 +26,6 @@ FormWindow::FormWindow(const Form& form, std::function<void(const UserAction&)> 
   area->setFocusPolicy(Qt::ClickFocus);
   area->double_clicked = [this] { send([window = name_](Program& p) { p.double_click(window, ""); }); };
   setCentralWidget(area);
-  // The menus first: making them measures no text, so at start-up they
-  // overlap the filling of Qt's font database.
   const bool has_menus = std::any_of(form.controls.begin(), form.controls.end(),
                                      [](const Control& c) { return c.kind == Kind::MenuItem; });
   if (has_menus) {
