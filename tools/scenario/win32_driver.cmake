@@ -1,0 +1,2 @@
+add_library(aquamere_win32_driver STATIC ${CMAKE_CURRENT_LIST_DIR}/no_gui_mode.cpp)
+target_link_libraries(aquamere_win32_driver PUBLIC aquamere_scenario PRIVATE aquamere_warnings)
