@@ -1,8 +1,7 @@
 // The Win32 front end as a user meets it: the real message and input boxes,
 // the keys of a focused text box, and a window moved to a denser screen.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <functional>
 
