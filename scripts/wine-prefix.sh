@@ -6,8 +6,11 @@ export WINEPREFIX=${WINEPREFIX:-$PWD/build/windows/wine}
 export WINEDEBUG=${WINEDEBUG:--all}
 
 # Chinese text needs a CJK face: the faces Wine's dialogs, menus and message
-# boxes use are linked to WenQuanYi Micro Hei, and the Song faces the
-# program asks for (SimSun, NSimSun) stand for it. There is no window
+# boxes use are linked to WenQuanYi Micro Hei, and it stands for the Song
+# faces the program asks for, SimSun and (fixed-pitch, Mono) NSimSun. Its
+# lines are taller than SimSun's: a list drawn for nine lines of SimSun
+# shows eight. (The Ming face AR PL UMing has SimSun's measures, but Wine
+# draws it too faint to read at 9 pt.) There is no window
 # manager on the virtual display: Wine draws the title bars itself, so that
 # screenshots show them, and does not wait for one to map and unmap windows.
 wine_prefix_settings() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+
 #include "common/form.h"
 
 namespace aquamere {
@@ -25,9 +27,9 @@ constexpr PixelRect to_pixels(const Rect& r, int dpi = layout_dpi) {
   return {to_pixels(r.left, dpi), to_pixels(r.top, dpi), to_pixels(r.width, dpi), to_pixels(r.height, dpi)};
 }
 
-// A font's height in pixels on a screen of that density.
-constexpr int point_pixels(double points, int dpi = layout_dpi) {
-  return static_cast<int>(points * dpi / 72.0 + 0.5);
+// A font's height in pixels on a screen of that density, rounded.
+inline int point_pixels(double points, int dpi = layout_dpi) {
+  return static_cast<int>(std::lround(points * dpi / 72.0));
 }
 
 }  // namespace aquamere

@@ -63,9 +63,11 @@ DWORD style_of(const Control& c, bool starts_group) {
 
 HWND make_control(const Control& c, HWND parent, const PixelRect& at, bool starts_group, int id) {
   const NativeKind& kind = native_kind(c.kind);
-  return CreateWindowExW(kind.ex_style, kind.window_class, L"", style_of(c, starts_group), at.left, at.top,
-                         at.width, at.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                         GetModuleHandleW(nullptr), nullptr);
+  const std::wstring text = c.kind == Kind::ListBox ? std::wstring() : to_wide(c.text);
+  return CreateWindowExW(kind.ex_style, kind.window_class, text.c_str(), style_of(c, starts_group), at.left,
+                         at.top, at.width, at.height, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                         nullptr);
 }
 
 bool aligned_as(HWND native, const Control& c) {
@@ -81,7 +83,7 @@ void show_control(HWND native, const Control& c, const Control* before) {
       return;
     case Kind::CheckBox:
     case Kind::OptionButton:
-      CheckButton(native).set_checked(c.value == 1);
+      if (CheckButton(native).checked() != (c.value == 1)) CheckButton(native).set_checked(c.value == 1);
       break;
     case Kind::MenuItem:
       return;

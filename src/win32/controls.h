@@ -10,8 +10,9 @@ namespace aquamere::win32 {
 // The native control of a control of any kind but a menu item: EDIT for a
 // text box (multi-line as the model says, aligned as it says), STATIC for a
 // label, an unsorted LISTBOX, and BUTTON as auto check box, auto option
-// button, push button or group box for a frame. `starts_group` begins a new
-// group of options (and of arrow-key navigation) with this control.
+// button, push button or group box for a frame, made with its text or
+// caption. `starts_group` begins a new group of options (and of arrow-key
+// navigation) with this control.
 HWND make_control(const Control& control, HWND parent, const PixelRect& at, bool starts_group, int id);
 
 // Whether the native control is aligned as the control says. An EDIT takes
