@@ -4,6 +4,11 @@
 BUILD_PACKAGES=(cmake g++ make pkg-config clang libclang-rt-14-dev clang-format clang-tidy cppcheck libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-translations-l10n xvfb xauth xdotool x11-utils fonts-wqy-microhei fonts-arphic-uming)
 
+# The Windows build: the cross compiler, GoogleTest's sources, Wine to run
+# it, NSIS for the installer, librsvg and ImageMagick to draw the icon.
+WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix googletest wine wine64 nsis zip librsvg2-bin imagemagick xvfb xauth
+  fonts-wqy-microhei)
+
 # Installs whatever is missing when run as root; otherwise names it and stops.
 ensure_packages() {
   local missing=()

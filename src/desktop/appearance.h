@@ -5,16 +5,15 @@
 #include <optional>
 
 #include "common/form.h"
+#include "frontend/geometry.h"
 
 class QApplication;
 
 namespace aquamere {
 
-// The layouts were drawn at 96 dots an inch, 15 twips a pixel; the desktop
-// keeps that scale whatever the screen reports, fonts included, so that every
-// caption fits its control as drawn.
-int to_pixels(int twips);
-QRect to_pixels(const Rect& rect);
+// The desktop keeps the layouts' scale, 96 dots an inch, whatever the screen
+// reports, fonts included, so that every caption fits its control as drawn.
+QRect qt_rect(const Rect& rect);
 
 // The face of a control: the model's font, or the default face at 9 pt.
 // Chinese text needs a CJK face; Song (宋体) maps to the closest Song face

@@ -163,7 +163,7 @@ QWidget* make_control(const Control& c, QWidget* parent) {
   QWidget* widget = make_widget(c, parent);
   if (widget == nullptr) return nullptr;
   widget->setObjectName(to_qt(c.name));
-  widget->setGeometry(to_pixels(c.rect).intersected(QRect(QPoint(0, 0), parent->size())));
+  widget->setGeometry(qt_rect(c.rect).intersected(QRect(QPoint(0, 0), parent->size())));
   widget->setFont(control_font(c.font));
   widget->setAttribute(Qt::WA_NoMousePropagation);
   if (c.tab < 0) widget->setFocusPolicy(Qt::NoFocus);

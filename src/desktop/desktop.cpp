@@ -14,45 +14,41 @@ void Desktop::act(const UserAction& action) {
 }
 
 void Desktop::sync() {
-  discard_gone_windows();
-  follow_forms();
-  raise_front_window();
+  std::vector<std::string> names;
+  for (const auto& [name, window] : windows_) names.push_back(name);
+  const WindowSteps steps = order_.next(program_, names);
+  discard(steps.discard);
+  follow(steps.follow);
+  raise(steps.raise);
   if (!program_.running() && ended_) ended_();
 }
 
 // A window is usually discarded from inside one of its own handlers (its
 // close box, the exit command), so it is hidden now and deleted once the
 // event loop is back.
-void Desktop::discard_gone_windows() {
-  for (auto it = windows_.begin(); it != windows_.end();) {
-    if (program_.find_window(it->first) != nullptr) {
-      ++it;
-      continue;
-    }
+void Desktop::discard(const std::vector<std::string>& gone) {
+  for (const std::string& name : gone) {
+    const auto it = windows_.find(name);
     it->second->hide();
     it->second.release()->deleteLater();
-    it = windows_.erase(it);
+    windows_.erase(it);
   }
 }
 
-void Desktop::follow_forms() {
-  for (const auto& [name, form] : program_.state().windows) {
-    auto& window = windows_[name];
+void Desktop::follow(const std::vector<const Form*>& forms) {
+  for (const Form* form : forms) {
+    auto& window = windows_[form->name];
     if (!window) {
-      window = std::make_unique<FormWindow>(form, [this](const UserAction& action) { act(action); });
+      window = std::make_unique<FormWindow>(*form, [this](const UserAction& action) { act(action); });
     } else {
-      window->show_form(form);
+      window->show_form(*form);
     }
-    if (window->isVisible() != form.shown) window->setVisible(form.shown);
+    if (window->isVisible() != form->shown) window->setVisible(form->shown);
   }
 }
 
-// Only when the program brought a window to the front since the last look:
-// otherwise the window the user is working in stays in front.
-void Desktop::raise_front_window() {
-  if (program_.raised_at() == raised_at_) return;
-  raised_at_ = program_.raised_at();
-  FormWindow* front = window(program_.raised());
+void Desktop::raise(const std::string& name) {
+  FormWindow* front = window(name);
   if (front == nullptr || !front->isVisible()) return;
   front->raise();
   front->activateWindow();

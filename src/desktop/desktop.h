@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "desktop/form_window.h"
+#include "frontend/window_steps.h"
 
 namespace aquamere {
 
@@ -37,13 +38,13 @@ class Desktop {
   FormWindow* window(std::string_view name) const;
 
  private:
-  void discard_gone_windows();
-  void follow_forms();
-  void raise_front_window();
+  void discard(const std::vector<std::string>& gone);
+  void follow(const std::vector<const Form*>& forms);
+  void raise(const std::string& name);
 
   Program& program_;
   std::map<std::string, std::unique_ptr<FormWindow>, std::less<>> windows_;
-  unsigned long raised_at_ = 0;
+  WindowOrder order_;
   std::function<void()> ended_;
 };
 

@@ -12,6 +12,7 @@
 #include "desktop/appearance.h"
 #include "desktop/control_widgets.h"
 #include "desktop/menus.h"
+#include "frontend/form_view.h"
 #include "program/program.h"
 
 namespace aquamere {
@@ -20,7 +21,7 @@ FormWindow::FormWindow(const Form& form, std::function<void(const UserAction&)> 
     : name_(form.name), act_(std::move(act)) {
   setObjectName(QString::fromStdString(form.name));
   auto* area = new ClientArea(this);
-  area->setFixedSize(to_pixels(form.width), to_pixels(form.height));
+  area->setFixedSize(aquamere::to_pixels(form.width), aquamere::to_pixels(form.height));
   // A click on the background takes the focus from a text box, so that
   // Ctrl+X, C, V and A then reach the menu instead of editing the box.
   area->setFocusPolicy(Qt::ClickFocus);
@@ -63,19 +64,37 @@ void FormWindow::wire(const Control& c, QWidget* widget) {
   };
   if (auto* box = dynamic_cast<TextBox*>(widget)) {
     connect(box, &QLineEdit::textEdited, this, [this, control](const QString& text) {
-      send([window = name_, control, typed = from_qt(text)](Program& p) { p.type(window, control, typed); });
+      std::string typed = from_qt(text);
+      shown_.at(control).text = typed;
+      send([window = name_, control, typed = std::move(typed)](Program& p) {
+        p.type(window, control, typed);
+      });
     });
     box->double_clicked = double_click;
   } else if (auto* multi = dynamic_cast<MultiLineBox*>(widget)) {
     connect(multi, &QPlainTextEdit::textChanged, this, [this, control, multi] {
-      send([window = name_, control, typed = from_qt(multi->toPlainText())](Program& p) {
+      std::string typed = from_qt(multi->toPlainText());
+      shown_.at(control).text = typed;
+      send([window = name_, control, typed = std::move(typed)](Program& p) {
         p.type(window, control, typed);
       });
     });
     multi->double_clicked = double_click;
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-    connect(button, &QAbstractButton::clicked, this,
-            [this, control] { send([window = name_, control](Program& p) { p.click(window, control); }); });
+    connect(button, &QAbstractButton::clicked, this, [this, control] {
+      note_checks();
+      send([window = name_, control](Program& p) { p.click(window, control); });
+    });
+  }
+}
+
+// A click has checked or cleared boxes and options in the widgets already:
+// what they show now is what the program's answer is compared with, so
+// that a click the program undoes is undone on the screen too.
+void FormWindow::note_checks() {
+  for (Control& c : shown_.controls) {
+    if (c.kind != Kind::CheckBox && c.kind != Kind::OptionButton) continue;
+    c.value = static_cast<QAbstractButton*>(control(c.name))->isChecked() ? 1 : 0;
   }
 }
 
@@ -88,12 +107,7 @@ void FormWindow::group_option(const Control& c, QWidget* widget) {
 
 // The control first in the tab order takes the focus when the window opens.
 void FormWindow::set_tab_order(const Form& form) {
-  std::vector<const Control*> order;
-  for (const Control& c : form.controls) {
-    if (c.tab >= 0 && control(c.name) != nullptr) order.push_back(&c);
-  }
-  std::stable_sort(order.begin(), order.end(),
-                   [](const Control* a, const Control* b) { return a->tab < b->tab; });
+  const std::vector<const Control*> order = tab_order(form);
   for (std::size_t i = 1; i < order.size(); ++i) {
     setTabOrder(control(order[i - 1]->name), control(order[i]->name));
   }
@@ -105,8 +119,8 @@ void FormWindow::show_form(const Form& form) {
   // caption is shown as one blank, a title bar with nothing in it.
   const QString caption = form.caption.empty() ? QStringLiteral(" ") : to_qt(form.caption);
   if (windowTitle() != caption) setWindowTitle(caption);
-  const bool first = shown_.controls.size() != form.controls.size();
-  for (std::size_t i = 0; i < form.controls.size(); ++i) {
+  const bool first = shown_.controls.empty();
+  for (const std::size_t i : changed_controls(shown_, form)) {
     const Control& c = form.controls[i];
     if (QWidget* widget = control(c.name)) {
       show_control(widget, c, first ? nullptr : &shown_.controls[i]);

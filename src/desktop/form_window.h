@@ -27,7 +27,8 @@ class FormWindow : public QMainWindow {
   FormWindow(const Form& form, std::function<void(const UserAction&)> act);
 
   // Brings caption and controls in step with the form, touching only what
-  // changed since the form last shown.
+  // changed since the form last shown; what the user typed or clicked counts
+  // as shown, so the program's own answer is never echoed back.
   void show_form(const Form& form);
 
   // The widget of a control, nullptr for a menu item or an unknown name.
@@ -45,6 +46,7 @@ class FormWindow : public QMainWindow {
   void wire(const Control& control, QWidget* widget);
   void group_option(const Control& control, QWidget* widget);
   void set_tab_order(const Form& form);
+  void note_checks();
   void send(const UserAction& action) { act_(action); }
 
   std::string name_;
@@ -52,7 +54,7 @@ class FormWindow : public QMainWindow {
   std::map<std::string_view, QWidget*> widgets_;
   std::map<std::string_view, QAction*> menu_items_;
   std::map<std::string_view, QButtonGroup*> option_groups_;
-  Form shown_;
+  Form shown_;  // what the widgets show
 };
 
 }  // namespace aquamere

@@ -4,26 +4,26 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
-#include <set>
 
 #include "desktop/control_widgets.h"
+#include "frontend/menu_keys.h"
 
 namespace aquamere {
 namespace {
 
-std::set<std::string_view> holders(const Form& form) {
-  std::set<std::string_view> names;
-  for (const Control& c : form.controls) {
-    if (c.kind == Kind::MenuItem && !c.parent.empty()) names.insert(c.parent);
-  }
-  return names;
+QKeySequence key_sequence(std::string_view shortcut) {
+  const auto key = parse_menu_key(shortcut);
+  if (!key) return {};
+  const int code = key->function > 0 ? Qt::Key_F1 + key->function - 1 : Qt::Key_A + (key->letter - 'A');
+  return QKeySequence(key->ctrl ? QKeyCombination(Qt::ControlModifier, Qt::Key(code))
+                                : QKeyCombination(Qt::Key(code)));
 }
 
 }  // namespace
 
 std::map<std::string_view, QAction*> build_menu_bar(const Form& form, QMenuBar* bar,
                                                     const std::function<void(const std::string&)>& chosen) {
-  const auto menus_holding = holders(form);
+  const auto menus_holding = menu_holders(form);
   std::map<std::string_view, QMenu*> menus;
   std::map<std::string_view, QAction*> actions;
   for (const Control& item : form.controls) {
@@ -39,7 +39,7 @@ std::map<std::string_view, QAction*> build_menu_bar(const Form& form, QMenuBar* 
       action->setSeparator(true);
     } else {
       action = new QAction(to_qt(item.text), container);
-      action->setShortcut(QKeySequence(to_qt(item.shortcut)));
+      action->setShortcut(key_sequence(item.shortcut));
       QObject::connect(action, &QAction::triggered, container,
                        [chosen, name = std::string(item.name)] { chosen(name); });
     }

@@ -19,8 +19,9 @@ Control caption(const char* name, const char* text, Rect rect) {
 }
 
 // `label` names the setting in failure messages about its text.
-Control text_box(const char* name, const char* text, Rect rect, int tab, const char* label) {
-  return {.name = name, .kind = Kind::TextBox, .text = text, .rect = rect, .tab = tab, .label = label};
+Control text_box(const char* name, std::string text, Rect rect, int tab, const char* label) {
+  return {
+      .name = name, .kind = Kind::TextBox, .text = std::move(text), .rect = rect, .tab = tab, .label = label};
 }
 
 }  // namespace
@@ -41,7 +42,7 @@ Form frmset_layout() {
       option("op_ppr", "PP-R", material_frame, {120, 600, 1095, 180}, 1),
       option("op_lz", "PP-R_LZ", material_frame, {1320, 600, 1095, 180}, 4),
       caption("Label1", "计算书保存路径", {3000, 480, 1455, 255}),
-      text_box("txtfile", "c:\\file.txt", {4440, 360, 1335, 375}, 12, "计算书保存路径"),
+      text_box("txtfile", std::string(default_report_path), {4440, 360, 1335, 375}, 12, "计算书保存路径"),
       caption("Label2", "局部水头损失系数:", {3000, 1080, 1575, 255}),
       text_box("txt_h", "0.25", {4560, 960, 735, 390}, 14, "局部水头损失系数"),
       {.name = "cmddone",

@@ -1,8 +1,13 @@
 #pragma once
 
+#include <string_view>
+
 #include "common/form.h"
 
 namespace aquamere {
+
+// Where the report goes until the user sets another path.
+inline constexpr std::string_view default_report_path = "c:\\file.txt";
 
 // The settings dialog: dwelling class, pipe material, local-loss
 // coefficient and report path, held for the run.

@@ -3,30 +3,24 @@
 // shows as U+FFFD and nothing fails.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <random>
 
 #include "common/dialogs.h"
 #include "program/program.h"
 #include "report/disk_files.h"
+#include "temp_folder.h"
 
 namespace aquamere {
 namespace {
 
-namespace fs = std::filesystem;
-
 class ForeignReport : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "aquamere-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    folder = pattern;
-    report = (folder / "book.txt").string();
+    report = folder.path("book.txt");
     program.click("frmmain", "mnuset");
     program.type("frmset", "txtfile", report);
   }
-  void TearDown() override { fs::remove_all(folder); }
 
   void write(const std::string& bytes) { std::ofstream(report, std::ios::binary) << bytes; }
 
@@ -37,7 +31,7 @@ class ForeignReport : public ::testing::Test {
     return program.find_window("frmlookover")->at("listover").items.lines();
   }
 
-  fs::path folder;
+  TempFolder folder;
   std::string report;
   ScriptedDialogs dialogs;
   DiskFiles disk;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 
 namespace aquamere {
@@ -13,7 +14,7 @@ struct Encoding {
 };
 
 // Code page 936's own bytes for what it has ("€" its single byte 0x80, "亐"
-// a character whose second byte is 0x80 too); GB18030's for what it lacks.
+// a character whose second byte is 0x80 too).
 const Encoding encodings[] = {
     {"De25 0.35", "De25 0.35"},
     {"管段编号", "\xB9\xDC\xB6\xCE\xB1\xE0\xBA\xC5"},
@@ -22,14 +23,31 @@ const Encoding encodings[] = {
     {"亐€5€",
      "\x81\x80\x80"
      "5\x80"},
-    {"𠀀€", "\x95\x32\x82\x36\x80"},
-    {"管𠀀段", "\xB9\xDC\x95\x32\x82\x36\xB6\xCE"},
     {"", ""},
 };
 
-TEST(ReportCodec, WritesCodePage936AndKeepsWhatItLacks) {
+// GB18030's four bytes for a character code page 936 lacks.
+const Encoding beyond_gbk[] = {
+    {"𠀀€", "\x95\x32\x82\x36\x80"},
+    {"管𠀀段", "\xB9\xDC\x95\x32\x82\x36\xB6\xCE"},
+};
+
+TEST(ReportCodec, WritesWhatCodePage936HasAsItDoes) {
   ReportCodec codec;
   for (const Encoding& e : encodings) {
+    EXPECT_EQ(codec.encode(e.text), e.bytes) << e.text;
+    EXPECT_EQ(codec.decode(e.bytes), e.text) << e.text;
+  }
+}
+
+TEST(ReportCodec, KeepsWhatCodePage936LacksInItsGb18030Form) {
+  ReportCodec codec;
+  try {
+    codec.encode("𠀀");
+  } catch (const std::runtime_error&) {
+    GTEST_SKIP() << "this system has no GB18030 converter (Wine lacks code page 54936)";
+  }
+  for (const Encoding& e : beyond_gbk) {
     EXPECT_EQ(codec.encode(e.text), e.bytes) << e.text;
     EXPECT_EQ(codec.decode(e.bytes), e.text) << e.text;
   }

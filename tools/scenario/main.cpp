@@ -1,19 +1,14 @@
 // aquamere-scenario [--gui] [--keep DIR] FILE...
 // Plays scenario files against a fresh program each, in the form model or,
-// with --gui, through the real Qt widgets on the offscreen platform.
+// with --gui, through the real controls of the build's front end.
 #include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "scenario/gui_mode.h"
 #include "scenario/model_driver.h"
 #include "scenario/runner.h"
-
-#ifdef AQUAMERE_SCENARIO_GUI
-#include <QApplication>
-
-#include "scenario/widget_driver.h"
-#endif
 
 namespace {
 
@@ -61,12 +56,5 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (!options.gui) return play_all(options, make_model_driver);
-#ifdef AQUAMERE_SCENARIO_GUI
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  QApplication application(argc, argv);
-  return play_all(options, make_widget_driver);
-#else
-  std::cerr << "aquamere-scenario: this build has no Qt front end; --gui is not available\n";
-  return 2;
-#endif
+  return play_with_gui(argc, argv, [&](const DriverFactory& factory) { return play_all(options, factory); });
 }

@@ -2,12 +2,14 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 #include <utility>
 
 #include "report/disk_files.h"
 #include "scenario/report_lines.h"
+#include "scenario/scenario_files.h"
 #include "scenario/script.h"
 
 namespace aquamere::scenario {
@@ -34,8 +36,8 @@ std::string joined(const std::vector<std::string>& items) {
 
 class Play {
  public:
-  Play(std::string file, Driver& driver, ScriptedDialogs& dialogs)
-      : file_(std::move(file)), driver_(driver), dialogs_(dialogs) {}
+  Play(std::string file, Driver& driver, ScriptedDialogs& dialogs, const ScenarioFiles& files)
+      : file_(std::move(file)), driver_(driver), dialogs_(dialogs), files_(files) {}
 
   void step(const Step& s) {
     line_ = s.line;
@@ -126,7 +128,7 @@ class Play {
   }
 
   void check_report(const Step& s) {
-    const std::string path = driver_.report_path();
+    const std::string path = files_.where(driver_.report_path());
     if (s.verb == "expect-no-report") {
       if (fs::exists(path)) problem("expected no report, got the file \"" + path + "\"");
       return;
@@ -160,6 +162,7 @@ class Play {
   std::string file_;
   Driver& driver_;
   ScriptedDialogs& dialogs_;
+  const ScenarioFiles& files_;
   int line_ = 0;
   std::size_t next_box_ = 0, next_input_ = 0;
   std::vector<std::string> problems_;
@@ -178,9 +181,10 @@ std::string read_whole(const std::string& file) {
 fs::path fresh_directory(const std::string& file, const std::string& keep) {
   fs::path dir;
   if (keep.empty()) {
-    std::string pattern = (fs::temp_directory_path() / "aquamere-scenario-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw ScriptError(file + ": no temporary directory");
-    dir = pattern;
+    std::random_device random;
+    do {
+      dir = fs::temp_directory_path() / ("aquamere-scenario-" + std::to_string(random()));
+    } while (!fs::create_directory(dir));
   } else {
     dir = fs::absolute(keep) / fs::path(file).stem();
     fs::remove_all(dir);
@@ -201,9 +205,10 @@ Outcome run_scenario(const std::string& file, const DriverFactory& make_driver, 
     const fs::path dir = fresh_directory(file, keep);
     {
       ScriptedDialogs dialogs;
-      DiskFiles files;
+      DiskFiles disk;
+      ScenarioFiles files(disk, dir);
       std::unique_ptr<Driver> driver = make_driver(dialogs, files);
-      Play play(file, *driver, dialogs);
+      Play play(file, *driver, dialogs, files);
       try {
         for (const Step& s : steps) play.step(s);
         play.finish();

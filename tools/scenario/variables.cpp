@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "hydraulics/materials.h"
+#include "settings/frmset.h"
 
 namespace aquamere::scenario {
 namespace {
@@ -39,7 +40,7 @@ std::string variable_text(const ProgramState& state, const std::string& name) {
 
 std::string report_path(const ProgramState& state) {
   const auto settings = state.windows.find("frmset");
-  if (settings == state.windows.end()) return "c:\\file.txt";
+  if (settings == state.windows.end()) return std::string(default_report_path);
   return settings->second.text("txtfile");
 }
 

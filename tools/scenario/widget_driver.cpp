@@ -20,6 +20,7 @@
 #include "desktop/control_widgets.h"
 #include "desktop/desktop.h"
 #include "program/program.h"
+#include "scenario/gui_mode.h"
 #include "scenario/variables.h"
 
 namespace aquamere::scenario {
@@ -226,6 +227,13 @@ class WidgetDriver : public Driver {
 std::unique_ptr<Driver> make_widget_driver(DialogPort& dialogs, FilePort& files) {
   set_up_application(*qobject_cast<QApplication*>(QCoreApplication::instance()));
   return std::make_unique<WidgetDriver>(dialogs, files);
+}
+
+// The widgets are drawn off screen unless the caller chose a platform.
+int play_with_gui(int argc, char** argv, const Player& play) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QApplication application(argc, argv);
+  return play(make_widget_driver);
 }
 
 }  // namespace aquamere::scenario

@@ -1,5 +1,3 @@
-#include "report/disk_files.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -10,6 +8,8 @@
 #include <vector>
 
 #include "common/failure.h"
+#include "report/disk_files.h"
+#include "report/line_splitter.h"
 
 namespace aquamere {
 namespace {
@@ -129,39 +129,23 @@ void write_file(const std::string& path, int flags, std::string_view bytes) {
   file.close();
 }
 
-// A line ends at LF; a CR before the LF belongs to the line end.
-std::string_view without_cr(std::string_view line) {
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  return line;
-}
-
 }  // namespace
 
 void DiskFiles::append(const std::string& path, std::string_view bytes) { write_file(path, O_APPEND, bytes); }
 
 void DiskFiles::replace(const std::string& path, std::string_view bytes) { write_file(path, O_TRUNC, bytes); }
 
-// Reads in large chunks; only a line that straddles two chunks is copied.
+// Reads in large chunks.
 void DiskFiles::read_lines(const std::string& path, const std::function<void(std::string_view)>& line) {
   constexpr std::size_t chunk_size = 1 << 20;
   OpenFile file(path, O_RDONLY);
   file.require_plain_file();
   std::vector<char> buffer(chunk_size);
-  std::string straddling;
+  LineSplitter lines;
   for (std::string_view chunk = file.read_chunk(buffer); !chunk.empty(); chunk = file.read_chunk(buffer)) {
-    for (std::size_t end = chunk.find('\n'); end != std::string_view::npos; end = chunk.find('\n')) {
-      if (straddling.empty()) {
-        line(without_cr(chunk.substr(0, end)));
-      } else {
-        straddling.append(chunk.substr(0, end));
-        line(without_cr(straddling));
-        straddling.clear();
-      }
-      chunk.remove_prefix(end + 1);
-    }
-    straddling.append(chunk);
+    lines.feed(chunk, line);
   }
-  if (!straddling.empty()) line(straddling);
+  lines.finish(line);
 }
 
 }  // namespace aquamere

@@ -1,0 +1,39 @@
+#include "first_paint.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+#include "timing.h"
+
+namespace aquamere::bench {
+namespace {
+
+HHOOK hook = nullptr;
+
+// When the message loop takes the first WM_PAINT of a shown window, the
+// window and all its controls paint at once, and then the time is taken.
+LRESULT CALLBACK on_message(int code, WPARAM w, LPARAM l) {
+  const auto* message = reinterpret_cast<const MSG*>(l);
+  HWND window =
+      code == HC_ACTION && message->message == WM_PAINT ? GetAncestor(message->hwnd, GA_ROOT) : nullptr;
+  if (window != nullptr && IsWindowVisible(window)) {
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    GdiFlush();
+    const double painted = now_seconds();
+    RECT client{};
+    GetClientRect(window, &client);
+    std::printf("painted %.9f %ld %ld\n", painted, client.right, client.bottom);
+    std::fflush(stdout);
+    ExitProcess(0);
+  }
+  return CallNextHookEx(hook, code, w, l);
+}
+
+}  // namespace
+
+void report_first_paint() {
+  hook = SetWindowsHookExW(WH_GETMESSAGE, &on_message, nullptr, GetCurrentThreadId());
+}
+
+}  // namespace aquamere::bench

@@ -1,0 +1,37 @@
+#include "timing.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace aquamere::bench {
+
+double now_seconds() {
+  static const double frequency = [] {
+    LARGE_INTEGER f{};
+    QueryPerformanceFrequency(&f);
+    return static_cast<double>(f.QuadPart);
+  }();
+  LARGE_INTEGER now{};
+  QueryPerformanceCounter(&now);
+  return static_cast<double>(now.QuadPart) / frequency;
+}
+
+double median(std::vector<double> samples) {
+  if (samples.empty()) return 0;
+  std::sort(samples.begin(), samples.end());
+  const std::size_t middle = samples.size() / 2;
+  return samples.size() % 2 != 0 ? samples[middle] : (samples[middle - 1] + samples[middle]) / 2;
+}
+
+bool print_row(const std::string& name, double measure, double baseline, double target) {
+  const double ratio = measure / baseline;
+  const bool met = ratio <= target;
+  std::printf("| %-28s | %10.1f µs | %10.1f µs | %5.2f× | ≤ %.1f× | %s |\n", name.c_str(), measure * 1e6,
+              baseline * 1e6, ratio, target, met ? "PASS" : "MISS");
+  std::fflush(stdout);
+  return met;
+}
+
+}  // namespace aquamere::bench

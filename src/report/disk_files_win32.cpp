@@ -1,0 +1,222 @@
+// The report's file port on Windows. Paths are UTF-8 in the program and
+// UTF-16 at CreateFileW, so a report in a folder with a Chinese name works.
+// The guarantees are those of the POSIX port: every call opens and closes
+// the file, an append is one write of whole lines, a write that fails
+// part-way is cut back, only plain files are read or written, and opening
+// never waits.
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "common/failure.h"
+#include "common/wide_text.h"
+#include "report/disk_files.h"
+#include "report/line_splitter.h"
+
+namespace aquamere {
+namespace {
+
+DWORD attributes(const std::string& path) { return GetFileAttributesW(to_wide(path).c_str()); }
+
+bool is_folder(const std::string& path) {
+  const DWORD found = attributes(path);
+  return found != INVALID_FILE_ATTRIBUTES && (found & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// Some folder on the way to the file is a file itself.
+bool passes_through_a_file(const std::string& path) {
+  for (std::size_t end = path.find_first_of("\\/"); end != std::string::npos;
+       end = path.find_first_of("\\/", end + 1)) {
+    const DWORD found = attributes(path.substr(0, end));
+    if (found != INVALID_FILE_ATTRIBUTES && (found & FILE_ATTRIBUTE_DIRECTORY) == 0) return true;
+  }
+  return false;
+}
+
+// A name longer than any file system of Windows takes: the system reports it
+// as a missing file.
+bool too_long(std::string_view path) {
+  constexpr std::size_t longest_name = 255;
+  while (!path.empty()) {
+    const std::size_t end = std::min(path.find_first_of("\\/"), path.size());
+    if (to_wide(path.substr(0, end)).size() > longest_name) return true;
+    path.remove_prefix(std::min(end + 1, path.size()));
+  }
+  return false;
+}
+
+// "c:\file.txt": a file in the root folder of a drive, where Windows lets
+// only administrators create files.
+bool in_drive_root(const std::string& path) {
+  return path.size() > 3 && path[1] == ':' && (path[2] == '\\' || path[2] == '/') &&
+         path.find_first_of("\\/", 3) == std::string::npos;
+}
+
+std::string access_denied(const std::string& path) {
+  if (!in_drive_root(path)) return "没有访问权限";
+  return "没有访问权限。Windows 只让管理员在磁盘的根文件夹中写文件，"
+         "请在“计算 → 设置参数”中把计算书保存路径改到自己的文件夹";
+}
+
+std::string system_text(DWORD error) {
+  wchar_t* text = nullptr;
+  const DWORD length = FormatMessageW(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+      error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+  if (length == 0) return "系统错误 " + std::to_string(error);
+  std::wstring_view said(text, length);
+  while (!said.empty() && (said.back() == L'\n' || said.back() == L'\r' || said.back() == L'.'))
+    said.remove_suffix(1);
+  std::string reason = to_utf8(said);
+  LocalFree(text);
+  return reason;
+}
+
+// The system's reason in the user's words, as the POSIX port words errno.
+// A file opened for writing is created when missing, so there a missing
+// entry can only be a folder on the way to it.
+std::string reason(const std::string& path, DWORD error, bool creating) {
+  if (path.empty()) return "没有给出文件名";
+  if (too_long(path)) return "路径太长";
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+      return creating ? "路径中的文件夹不存在" : "文件不存在";
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_DIRECTORY:
+    case ERROR_INVALID_NAME:
+      return passes_through_a_file(path) ? "路径中有一部分不是文件夹" : "路径中的文件夹不存在";
+    case ERROR_ACCESS_DENIED:
+      return is_folder(path) ? "这是一个文件夹，不是文件" : access_denied(path);
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return "磁盘已满";
+    case ERROR_FILE_TOO_LARGE:
+      return "文件超出了系统允许的大小";
+    case ERROR_FILENAME_EXCED_RANGE:
+      return "路径太长";
+    case ERROR_WRITE_PROTECT:
+      return "文件系统是只读的";
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      return "文件正被另一个程序占用";
+    default:
+      return system_text(error);
+  }
+}
+
+[[noreturn]] void fail(const char* doing, const std::string& path, DWORD error, bool creating = true) {
+  throw Failure(std::string(doing) + "计算书“" + path + "”：" + reason(path, error, creating) + "。");
+}
+
+[[noreturn]] void not_plain(const char* doing, const std::string& path) {
+  throw Failure(std::string(doing) + "计算书“" + path + "”：这不是一个普通文件。");
+}
+
+// The file is closed on every way out of a call, a failure included. A
+// device (NUL, a console, a serial port) or a pipe is no report: it is
+// refused as soon as it is open.
+class OpenFile {
+ public:
+  OpenFile(const std::string& path, DWORD access, DWORD disposition, const char* doing)
+      : path_(path),
+        handle_(CreateFileW(to_wide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            disposition, FILE_ATTRIBUTE_NORMAL, nullptr)) {
+    if (handle_ == INVALID_HANDLE_VALUE)
+      fail("无法打开", path_, GetLastError(), disposition != OPEN_EXISTING);
+    if (GetFileType(handle_) != FILE_TYPE_DISK) not_plain(doing, path_);
+  }
+  OpenFile(const OpenFile&) = delete;
+  OpenFile& operator=(const OpenFile&) = delete;
+  ~OpenFile() {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+  }
+
+  void close() {
+    HANDLE handle = handle_;
+    handle_ = INVALID_HANDLE_VALUE;
+    if (!CloseHandle(handle)) fail("无法写入", path_, GetLastError());
+  }
+
+  // Where the file ends now; the next write goes there.
+  LONGLONG seek_end() {
+    LARGE_INTEGER end{};
+    if (!SetFilePointerEx(handle_, LARGE_INTEGER{}, &end, FILE_END)) fail("无法写入", path_, GetLastError());
+    return end.QuadPart;
+  }
+
+  // Ends the file at `size` bytes.
+  bool cut_at(LONGLONG size) {
+    LARGE_INTEGER at{};
+    at.QuadPart = size;
+    return SetFilePointerEx(handle_, at, nullptr, FILE_BEGIN) && SetEndOfFile(handle_);
+  }
+
+  // Writes all the bytes at the end of the file. When the disk takes only
+  // part of them, the file is cut back to where it ended before, so no half
+  // line is left behind to spoil the report.
+  void write_whole(std::string_view bytes) {
+    const LONGLONG before = seek_end();
+    std::size_t written = 0;
+    while (written < bytes.size()) {
+      DWORD n = 0;
+      const DWORD size = static_cast<DWORD>(bytes.size() - written);
+      if (!WriteFile(handle_, bytes.data() + written, size, &n, nullptr) || n == 0) {
+        const DWORD error = n == 0 && GetLastError() == ERROR_SUCCESS ? ERROR_DISK_FULL : GetLastError();
+        cut_at(before);
+        fail("无法写入", path_, error);
+      }
+      written += n;
+    }
+  }
+
+  void empty() {
+    if (!cut_at(0)) fail("无法写入", path_, GetLastError());
+  }
+
+  // Reads the next chunk into `buffer`; an empty view at the end.
+  std::string_view read_chunk(std::vector<char>& buffer) {
+    DWORD n = 0;
+    if (!ReadFile(handle_, buffer.data(), static_cast<DWORD>(buffer.size()), &n, nullptr)) {
+      fail("无法读取", path_, GetLastError());
+    }
+    return {buffer.data(), n};
+  }
+
+ private:
+  const std::string& path_;
+  HANDLE handle_;
+};
+
+}  // namespace
+
+void DiskFiles::append(const std::string& path, std::string_view bytes) {
+  OpenFile file(path, GENERIC_WRITE, OPEN_ALWAYS, "无法写入");
+  if (!bytes.empty()) file.write_whole(bytes);
+  file.close();
+}
+
+void DiskFiles::replace(const std::string& path, std::string_view bytes) {
+  OpenFile file(path, GENERIC_WRITE, OPEN_ALWAYS, "无法写入");
+  file.empty();
+  if (!bytes.empty()) file.write_whole(bytes);
+  file.close();
+}
+
+// Reads in large chunks. A folder is named as such, as the POSIX port does.
+void DiskFiles::read_lines(const std::string& path, const std::function<void(std::string_view)>& line) {
+  constexpr std::size_t chunk_size = 1 << 20;
+  if (!path.empty() && is_folder(path)) {
+    throw Failure("无法读取计算书“" + path + "”：这是一个文件夹，不是文件。");
+  }
+  OpenFile file(path, GENERIC_READ, OPEN_EXISTING, "无法读取");
+  std::vector<char> buffer(chunk_size);
+  LineSplitter lines;
+  for (std::string_view chunk = file.read_chunk(buffer); !chunk.empty(); chunk = file.read_chunk(buffer)) {
+    lines.feed(chunk, line);
+  }
+  lines.finish(line);
+}
+
+}  // namespace aquamere

@@ -1,0 +1,32 @@
+#include "report/line_splitter.h"
+
+namespace aquamere {
+namespace {
+
+std::string_view without_cr(std::string_view line) {
+  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+  return line;
+}
+
+}  // namespace
+
+void LineSplitter::feed(std::string_view chunk, const LineFn& line) {
+  for (std::size_t end = chunk.find('\n'); end != std::string_view::npos; end = chunk.find('\n')) {
+    if (straddling_.empty()) {
+      line(without_cr(chunk.substr(0, end)));
+    } else {
+      straddling_.append(chunk.substr(0, end));
+      line(without_cr(straddling_));
+      straddling_.clear();
+    }
+    chunk.remove_prefix(end + 1);
+  }
+  straddling_.append(chunk);
+}
+
+void LineSplitter::finish(const LineFn& line) {
+  if (!straddling_.empty()) line(straddling_);
+  straddling_.clear();
+}
+
+}  // namespace aquamere

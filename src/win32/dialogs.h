@@ -1,0 +1,25 @@
+#pragma once
+
+#include <functional>
+
+#include "common/dialogs.h"
+
+namespace aquamere::win32 {
+
+// The real message and input boxes: the program's title, the text, OK only
+// and no icon (MessageBoxW); the input box a small modal dialog made in
+// memory with its prompt, a text box, OK and Cancel, "" when cancelled.
+// While either is up no other window of the program takes input.
+class Dialogs : public DialogPort {
+ public:
+  // Runs before each box is shown.
+  void before_each_box(std::function<void()> step) { before_ = std::move(step); }
+
+  void message(std::string_view title, std::string_view text, bool failure) override;
+  std::string input(std::string_view title, std::string_view prompt) override;
+
+ private:
+  std::function<void()> before_;
+};
+
+}  // namespace aquamere::win32

@@ -1,0 +1,28 @@
+#include "win32/run_program.h"
+
+#include <windows.h>
+
+// After windows.h, which it needs.
+#include <commctrl.h>
+
+#include "program/program.h"
+#include "report/disk_files.h"
+#include "win32/desktop.h"
+#include "win32/dialogs.h"
+#include "win32/message_loop.h"
+
+namespace aquamere::win32 {
+
+int run_program() {
+  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+  DiskFiles disk;
+  Dialogs dialogs;
+  Program program(dialogs, disk);
+  Desktop desktop(program);
+  dialogs.before_each_box([&desktop] { desktop.sync(); });
+  desktop.on_end([] { PostQuitMessage(0); });
+  return run_message_loop([&desktop] { desktop.collect(); });
+}
+
+}  // namespace aquamere::win32

@@ -1,0 +1,81 @@
+// What both front ends take from the layer above them: the scale, the
+// shortcut keys, the controls to bring in step and the order of windows.
+#include <gtest/gtest.h>
+
+#include "frontend/form_view.h"
+#include "frontend/geometry.h"
+#include "frontend/menu_keys.h"
+#include "frontend/window_steps.h"
+#include "program_fixture.h"
+
+namespace aquamere {
+namespace {
+
+TEST(Geometry, FifteenTwipsAPixelScaledWithTheScreen) {
+  EXPECT_EQ(to_pixels(7215), 481);
+  EXPECT_EQ(to_pixels(7), 0);
+  EXPECT_EQ(to_pixels(8), 1);
+  EXPECT_EQ(to_pixels(7215, 144), 722);  // 150 %: 721.5 rounds up
+  EXPECT_EQ(to_pixels(Rect{3240, 2760, 2535, 735}, 192), (PixelRect{432, 368, 338, 98}));
+  EXPECT_EQ(point_pixels(9), 12);
+  EXPECT_EQ(point_pixels(14.25, 144), 29);
+}
+
+TEST(MenuKeys, ReadsTheLayoutsShortcuts) {
+  EXPECT_EQ(parse_menu_key("F7"), (MenuKey{.function = 7}));
+  EXPECT_EQ(parse_menu_key("F12"), (MenuKey{.function = 12}));
+  EXPECT_EQ(parse_menu_key("Ctrl+S"), (MenuKey{.letter = 'S', .ctrl = true}));
+  for (const char* no_key : {"", "F", "F0", "F13", "F2x", "Ctrl+", "Ctrl+ab", "x"}) {
+    EXPECT_EQ(parse_menu_key(no_key), std::nullopt) << no_key;
+  }
+  EXPECT_TRUE(edits_text(MenuKey{.letter = 'V', .ctrl = true}));
+  EXPECT_FALSE(edits_text(MenuKey{.letter = 'S', .ctrl = true}));
+}
+
+TEST_F(ProgramTest, TheMainWindowsNineShortcutsAndThreeMenus) {
+  const auto shortcuts = menu_shortcuts(main());
+  ASSERT_EQ(shortcuts.size(), 9u);
+  EXPECT_EQ(shortcuts.front().item, "mnuset");
+  EXPECT_EQ(shortcuts.back().item, "mnuds");
+  EXPECT_EQ(menu_holders(main()), (std::set<std::string_view>{"mnufile", "mnubook", "mnuhelp"}));
+}
+
+// The settings dialog's focus goes first to the material it selects, and
+// Tab walks one frame's options after the other.
+TEST_F(ProgramTest, TabOrderSkipsFramesAndLabels) {
+  click("mnuset");
+  std::vector<std::string_view> names;
+  for (const Control* c : tab_order(*program.find_window("frmset"))) names.push_back(c->name);
+  EXPECT_EQ(names, (std::vector<std::string_view>{"op_ppr", "op_sc", "op_jd", "op_lz", "cmddone", "op_4",
+                                                  "op_3", "op_2", "Op_1", "txtfile", "txt_h"}));
+  const Form& settings = *program.find_window("frmset");
+  EXPECT_EQ(client_rect(settings, settings.at("op_lz")), (Rect{1560, 1920, 1095, 180}));
+}
+
+TEST_F(ProgramTest, OnlyTheControlsAnEventChangedAreShownAgain) {
+  const Form before = main();
+  EXPECT_EQ(changed_controls(Form{}, before).size(), before.controls.size());
+  type("t_Ng", "4");
+  std::vector<std::string_view> changed;
+  for (const std::size_t i : changed_controls(before, main())) changed.push_back(main().controls[i].name);
+  EXPECT_EQ(changed, (std::vector<std::string_view>{"t_Ng", "t_ngz"}));
+}
+
+// A window the program brings to the front is raised once; a closed one is
+// discarded by the front end.
+TEST_F(ProgramTest, WindowsFollowTheProgram) {
+  WindowOrder order;
+  EXPECT_EQ(order.next(program, {}).raise, "frmmain");
+  click("mnua");
+  WindowSteps steps = order.next(program, {"frmmain"});
+  EXPECT_EQ(steps.raise, "frma");
+  EXPECT_EQ(steps.follow.size(), 2u);
+  EXPECT_EQ(order.next(program, {"frmmain", "frma"}).raise, "");
+  program.close("frma");
+  steps = order.next(program, {"frmmain", "frma"});
+  EXPECT_EQ(steps.discard, std::vector<std::string>{"frma"});
+  EXPECT_EQ(steps.raise, "");
+}
+
+}  // namespace
+}  // namespace aquamere

@@ -1,0 +1,43 @@
+// The POSIX file port with what only a POSIX system has: devices that
+// never end or are always full, pipes, and a file-size limit.
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+
+#include "disk_files_fixture.h"
+
+namespace aquamere {
+namespace {
+
+TEST_F(DiskFilesTest, DevicesAndPipesAreNoReports) {
+  EXPECT_FAILURE(disk.append("/dev/full", "a\r\n"), "无法写入计算书“/dev/full”：磁盘已满。");
+  // A device that never ends, or a pipe, is no report to read: it would
+  // fill the memory or wait for ever.
+  EXPECT_FAILURE(lines("/dev/full"), "无法读取计算书“/dev/full”：这不是一个普通文件。");
+  const std::string pipe = path("pipe");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0666), 0);
+  EXPECT_FAILURE(lines(pipe), "无法读取计算书“" + pipe + "”：这不是一个普通文件。");
+  EXPECT_THROW(disk.append(pipe, "a\r\n"), Failure);  // nobody reads it: fails, never hangs
+}
+
+// The disk takes the first bytes of a segment line, then refuses the rest
+// (here through the file-size limit): the half line is cut away again.
+TEST_F(DiskFilesTest, WriteFailingPartWayLeavesTheEarlierLinesAlone) {
+  const std::string file = path("book.txt");
+  disk.append(file, "first\r\n");
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit tight = saved;
+  tight.rlim_cur = 12;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
+  EXPECT_FAILURE(disk.append(file, " 0-1          12.5\r\n"),
+                 "无法写入计算书“" + file + "”：文件超出了系统允许的大小。");
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, old_handler);
+  EXPECT_EQ(contents(file), "first\r\n");
+}
+
+}  // namespace
+}  // namespace aquamere

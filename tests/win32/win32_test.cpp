@@ -1,0 +1,131 @@
+// The Win32 front end as a user meets it: the real message and input boxes,
+// the keys of a focused text box, and a window moved to a denser screen.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+
+#include "program/program.h"
+#include "program_fixture.h"
+#include "win32/desktop.h"
+#include "win32/dialogs.h"
+#include "win32/handles.h"
+#include "win32/input_box.h"
+#include "win32/message_loop.h"
+
+namespace aquamere::win32 {
+namespace {
+
+// What a box showed, read by the timer that answers it.
+struct Seen {
+  std::string title, text;
+};
+
+Seen seen;
+std::function<void(HWND)> answer_box;
+
+// The text a box shows: its one label with text.
+BOOL CALLBACK read_label(HWND control, LPARAM text) {
+  wchar_t name[16] = {};
+  GetClassNameW(control, name, 16);
+  if (lstrcmpiW(name, L"STATIC") != 0 || GetWindowTextLengthW(control) == 0) return TRUE;
+  *reinterpret_cast<std::string*>(text) = Handle(control).text();
+  return FALSE;
+}
+
+// Finds the box the program put up over its windows and answers it.
+void CALLBACK answer_when_up(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND box = GetActiveWindow();
+  if (box == nullptr || FormWindow::of(box) != nullptr) return;
+  KillTimer(nullptr, timer);
+  seen.title = Handle(box).text();
+  EnumChildWindows(box, &read_label, reinterpret_cast<LPARAM>(&seen.text));
+  answer_box(box);
+}
+
+void answer_with(std::function<void(HWND)> answer) {
+  answer_box = std::move(answer);
+  SetTimer(nullptr, 0, 50, &answer_when_up);
+}
+
+TEST(Win32Dialogs, MessageBoxCarriesTheTitleAndTheTextAndClosesWithOk) {
+  Dialogs dialogs;
+  answer_with([](HWND box) { SendMessageW(box, WM_COMMAND, IDOK, 0); });
+  dialogs.message(app_title, "户当量过大", false);
+  EXPECT_EQ(seen.title, "Aquamere");
+  EXPECT_EQ(seen.text, "户当量过大");
+}
+
+TEST(Win32Dialogs, InputBoxGivesWhatWasTypedAndNothingWhenCancelled) {
+  Dialogs dialogs;
+  answer_with([](HWND box) {
+    SetDlgItemTextW(box, input_box_edit, L"0.0125");
+    SendMessageW(box, WM_COMMAND, IDOK, 0);
+  });
+  EXPECT_EQ(dialogs.input(app_title, "αc值请自定："), "0.0125");
+  EXPECT_EQ(seen.text, "αc值请自定：");
+  answer_with([](HWND box) {
+    SetDlgItemTextW(box, input_box_edit, L"7");
+    SendMessageW(box, WM_COMMAND, IDCANCEL, 0);
+  });
+  EXPECT_EQ(dialogs.input(app_title, "αc值请自定："), "");
+}
+
+class Win32Windows : public ProgramTest {
+ protected:
+  Desktop desktop{program};
+  FormWindow& main_window() { return *desktop.window("frmmain"); }
+
+  // A key as the message loop receives it, with Ctrl held or not.
+  void press(HWND focus, WPARAM key, bool ctrl) {
+    BYTE keys[256] = {};
+    keys[VK_CONTROL] = ctrl ? 0x80 : 0;
+    SetKeyboardState(keys);
+    MSG message{focus, WM_KEYDOWN, key, 1, 0, {}};
+    if (!route_message(message)) {
+      TranslateMessage(&message);
+      DispatchMessageW(&message);
+    }
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    for (MSG m{}; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
+    desktop.collect();
+  }
+};
+
+// Ctrl+C in a focused text box copies; on the background it opens the
+// Uo-αc table, as its menu item says.
+TEST_F(Win32Windows, CtrlKeysEditAFocusedTextBoxAndReachTheMenuFromTheBackground) {
+  HWND box = main_window().control("t_q0");
+  SetFocus(box);
+  press(box, 'C', true);
+  EXPECT_EQ(program.find_window("Fmuo"), nullptr);
+  press(box, 'A', true);
+  EXPECT_EQ(SendMessageW(box, EM_GETSEL, 0, 0), MAKELRESULT(0, 3));
+  SendMessageW(main_window().hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+  press(GetFocus(), 'C', true);
+  ASSERT_NE(program.find_window("Fmuo"), nullptr);
+  EXPECT_TRUE(IsWindowVisible(desktop.window("Fmuo")->hwnd()));
+}
+
+// Moved to a screen of 144 dots an inch, the window and its controls grow
+// by half, and their text with them.
+TEST_F(Win32Windows, AWindowOnADenserScreenIsLaidOutAgain) {
+  HWND window = main_window().hwnd();
+  HWND button = main_window().control("cmdjsmll");
+  RECT client{}, before{}, after{};
+  GetClientRect(window, &client);
+  EXPECT_EQ(client.right, 481);
+  GetClientRect(button, &before);
+  RECT suggested{0, 0, 800, 500};
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  GetClientRect(button, &after);
+  EXPECT_EQ(after.right, 74);  // 735 twips: 49 pixels at 96, 73.5 at 144
+  EXPECT_EQ(before.right, 49);
+  LOGFONTW face{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)), sizeof face, &face);
+  EXPECT_EQ(face.lfHeight, -18);
+}
+
+}  // namespace
+}  // namespace aquamere::win32

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "report/file_port.h"
+
+namespace aquamere::scenario {
+
+// The disk as a scenario sees it: the real one, except that the default
+// report path is kept inside the scenario's own folder. Where that path is
+// relative (POSIX, where "c:\file.txt" is a file name) it lands there by
+// itself; where it is absolute (Windows, the root of drive C:), it is sent
+// there, so that scenarios played side by side never share one report.
+class ScenarioFiles : public FilePort {
+ public:
+  ScenarioFiles(FilePort& disk, std::filesystem::path folder) : disk_(disk), folder_(std::move(folder)) {}
+
+  // Where a report path of the program is on the disk.
+  std::string where(const std::string& path) const;
+
+  void append(const std::string& path, std::string_view bytes) override { disk_.append(where(path), bytes); }
+  void replace(const std::string& path, std::string_view bytes) override {
+    disk_.replace(where(path), bytes);
+  }
+  void read_lines(const std::string& path, const std::function<void(std::string_view line)>& line) override {
+    disk_.read_lines(where(path), line);
+  }
+
+ private:
+  FilePort& disk_;
+  std::filesystem::path folder_;
+};
+
+}  // namespace aquamere::scenario
