@@ -11,8 +11,9 @@ using EventDoor = ProgramTest;
 using Shown = ScriptedDialogs::Shown;
 
 // Each attempt puts back the state of just before its own step, with what
-// earlier steps changed, windows opened since and attempts nested inside
-// another. A failure is told in a message box; a refusal has told its own.
+// earlier steps changed, windows opened since, lines added to a list the
+// snapshot shares, and attempts nested inside another. A failure is told in
+// a message box; a refusal has told its own.
 TEST_F(EventDoor, FailedOrRefusedStepPutsBackTheStateOfJustBeforeIt) {
   const auto fail_after = [&](const std::function<void()>& change, bool refuse = false) {
     return program.attempt([&] {
@@ -24,12 +25,14 @@ TEST_F(EventDoor, FailedOrRefusedStepPutsBackTheStateOfJustBeforeIt) {
   type("t_Ng", "4");
   click("cmdjsmll");
   const ProgramState after_first = program.state();
+  const std::vector<std::string> sizes = items("List1");
   EXPECT_FALSE(fail_after([&] {
     program.window("frmmain").set_text("t_qg", "9");
-    program.window("frmmain").at("List1").items.assign({"管径mm"});
+    program.window("frmmain").at("List1").items.add("De110");  // the snapshot shares these lines
     program.state().main.Qg = 9.0;
   }));
   EXPECT_EQ(program.state(), after_first);
+  EXPECT_EQ(items("List1"), sizes);
   EXPECT_EQ(dialogs.shown(),
             (std::vector<Shown>{{Shown::Type::Failure, "Aquamere", "计算失败：计算Uo时除数为零。"}}));
 
