@@ -32,11 +32,14 @@ class MemoryFiles : public FilePort {
   }
   void read_lines(const std::string& path, const std::function<void(std::string_view)>& line) override {
     check(path);
+    // As on the disk: a line ends at LF, and a CR before it belongs to the end.
     std::string_view rest = files.at(path);
     while (!rest.empty()) {
-      const std::size_t end = rest.find("\r\n");
-      line(rest.substr(0, end));
-      rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 2);
+      const std::size_t end = rest.find('\n');
+      std::string_view text = rest.substr(0, end);
+      if (end != std::string_view::npos && text.ends_with('\r')) text.remove_suffix(1);
+      line(text);
+      rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
     }
   }
   std::optional<std::uintmax_t> size(const std::string& path) override {
