@@ -1,7 +1,7 @@
 # Debian packages the build and the tests need, and a way to get them.
 # Sourced by the run and test scripts.
 
-BUILD_PACKAGES=(cmake g++ make pkg-config clang libclang-rt-14-dev clang-format clang-tidy cppcheck nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev
+BUILD_PACKAGES=(cmake g++ make pkg-config clang libclang-rt-14-dev clang-format clang-tidy cppcheck nlohmann-json3-dev libxlsxwriter-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-translations-l10n xvfb xauth xdotool x11-utils fonts-wqy-microhei fonts-arphic-uming)
 
 # Installs whatever is missing when run as root; otherwise names it and stops.

@@ -1,5 +1,6 @@
 #include "desktop/qt_dialogs.h"
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QString>
@@ -34,6 +35,14 @@ std::string QtDialogs::input(std::string_view title, std::string_view prompt) {
   box.setTextValue(QString());
   if (box.exec() != QDialog::Accepted) return {};
   return box.textValue().toStdString();
+}
+
+// The platform's save dialog, which asks before it overwrites a file.
+std::string QtDialogs::save_path(std::string_view title, std::string_view proposed) {
+  if (before_) before_();
+  const QString path =
+      QFileDialog::getSaveFileName(nullptr, qt_text(title), qt_text(proposed), "Excel 工作簿 (*.xlsx)");
+  return path.toStdString();
 }
 
 }  // namespace aquamere

@@ -64,6 +64,7 @@ class FrmMain {
   void form_dblclick();
   void chk_j_click();
   void menu_click(const std::string& item);
+  void mnuexport_click();
   // Hands the segment as the window now shows it to the report.
   void put_seg();
 

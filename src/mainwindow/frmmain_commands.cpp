@@ -3,6 +3,7 @@
 // or fails ends the command; the program then puts everything back.
 #include <string_view>
 
+#include "book/export_book.h"
 #include "common/convert.h"
 #include "mainwindow/frmmain.h"
 
@@ -114,7 +115,19 @@ void FrmMain::menu_click(const std::string& item) {
     modfile_.put_head();
   } else if (item == "mnukill") {
     modfile_.new_book();
+  } else if (item == "mnuexport") {
+    mnuexport_click();
   }
+}
+
+// The calculation book of the report in force, where the user chooses to
+// save it; nothing else changes.
+void FrmMain::mnuexport_click() {
+  const std::string report = modfile_.report_path();
+  const std::string book = host_.save_path("导出Excel计算书", book::default_path(report));
+  if (book.empty()) return;
+  book::export_book(modfile_.files(), report, book);
+  host_.message("Excel计算书已导出到“" + book + "”。");
 }
 
 // The report reads the segment from the window: its counter, ΣNg, the flow,

@@ -31,6 +31,11 @@ class RandomDialogs : public DialogPort {
     if (std::bernoulli_distribution(0.3)(random_)) return {};
     return random_text(random_);
   }
+  // Only paths inside the soak's own folder, a missing folder, or a folder.
+  std::string save_path(std::string_view, std::string_view) override {
+    const char* const paths[] = {"", "book.xlsx", "missing/book.xlsx", "."};
+    return paths[std::uniform_int_distribution<std::size_t>(0, std::size(paths) - 1)(random_)];
+  }
   std::vector<std::string> messages, failures;
 
  private:
@@ -130,8 +135,8 @@ class Soak {
     if (roll < 63) return {Step::Verb::Click, "frmmain", pick<std::string>({"chk_d", "chk_j"}), ""};
     if (roll < 70)
       return {Step::Verb::Click, "frmmain",
-              pick<std::string>({"mnuset", "mnufs", "mnuclear", "mnulook", "mnukill", "mnudj", "mnuuo1",
-                                 "mnuv", "mnua", "mnuabout", "mnuds"}),
+              pick<std::string>({"mnuset", "mnufs", "mnuclear", "mnulook", "mnukill", "mnuexport", "mnudj",
+                                 "mnuuo1", "mnuv", "mnua", "mnuabout", "mnuds"}),
               ""};
     if (roll < 75)
       return {Step::Verb::Key, "frmmain", "",
