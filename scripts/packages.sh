@@ -4,6 +4,10 @@
 BUILD_PACKAGES=(cmake g++ make pkg-config clang libclang-rt-14-dev clang-format clang-tidy cppcheck nlohmann-json3-dev libxlsxwriter-dev zlib1g-dev libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-translations-l10n xvfb xauth xdotool x11-utils fonts-wqy-microhei fonts-arphic-uming)
 
+# The test command's independent client for the calculation book: LibreOffice
+# Calc recomputes every exported workbook.
+TEST_PACKAGES=(libreoffice-calc-nogui)
+
 # Installs whatever is missing when run as root; otherwise names it and stops.
 ensure_packages() {
   local missing=()

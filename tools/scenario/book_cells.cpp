@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
+#include <vector>
 
 namespace aquamere::scenario {
 namespace {
@@ -95,35 +96,54 @@ std::string sheet_part(const std::string& zip, const std::string& sheet) {
   throw std::runtime_error("the workbook has no sheet " + sheet);
 }
 
-std::string shared_string(const std::string& zip, std::size_t index) {
-  const std::string strings = part(zip, "xl/sharedStrings.xml");
-  std::size_t at = 0;
-  for (std::size_t i = 0; i <= index; ++i) at = strings.find("<si>", at) + 1;
-  return element(strings, "t", at, strings.find("</si>", at)).value_or("");
+// The workbook's shared strings, in order; none when it keeps its strings
+// in the cells.
+std::vector<std::string> shared_strings(const std::string& zip) {
+  std::vector<std::string> strings;
+  std::string xml;
+  try {
+    xml = part(zip, "xl/sharedStrings.xml");
+  } catch (const std::runtime_error&) {
+    return strings;
+  }
+  for (std::size_t at = xml.find("<si>"); at != std::string::npos; at = xml.find("<si>", at + 1))
+    strings.push_back(element(xml, "t", at, xml.find("</si>", at)).value_or(""));
+  return strings;
 }
 
 }  // namespace
 
-std::optional<BookCell> read_book_cell(const std::string& path, const std::string& sheet,
-                                       const std::string& cell) {
+std::map<std::string, BookCell> read_book_sheet(const std::string& path, const std::string& sheet) {
   std::ifstream in(path, std::ios::binary);
   if (!in) throw std::runtime_error("no workbook " + path);
   const std::string zip{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   const std::string xml = sheet_part(zip, sheet);
-  const std::size_t at = xml.find("<c r=\"" + cell + "\"");
-  if (at == std::string::npos) return std::nullopt;
-  const std::size_t head_end = xml.find('>', at);
-  if (xml[head_end - 1] == '/') return BookCell{};
-  const std::size_t end = xml.find("</c>", head_end);
-  const std::string head = xml.substr(at, head_end - at);
-  BookCell found;
-  if (const auto f = element(xml, "f", head_end, end)) found.formula = "=" + *f;
-  if (head.find("t=\"inlineStr\"") != std::string::npos) {
-    found.value = element(xml, "t", head_end, end).value_or("");
-  } else if (const auto v = element(xml, "v", head_end, end)) {
-    found.value = head.find("t=\"s\"") != std::string::npos ? shared_string(zip, std::stoul(*v)) : *v;
+  const std::vector<std::string> strings = shared_strings(zip);
+  std::map<std::string, BookCell> cells;
+  for (std::size_t at = xml.find("<c r=\""); at != std::string::npos; at = xml.find("<c r=\"", at + 1)) {
+    const std::size_t name_end = xml.find('"', at + 6);
+    const std::string name = xml.substr(at + 6, name_end - at - 6);
+    const std::size_t head_end = xml.find('>', at);
+    if (xml[head_end - 1] == '/') continue;
+    const std::size_t end = xml.find("</c>", head_end);
+    const std::string head = xml.substr(at, head_end - at);
+    BookCell& found = cells[name];
+    if (const auto f = element(xml, "f", head_end, end)) found.formula = "=" + *f;
+    if (head.find("t=\"inlineStr\"") != std::string::npos) {
+      found.value = element(xml, "t", head_end, end).value_or("");
+    } else if (const auto v = element(xml, "v", head_end, end)) {
+      found.value = head.find("t=\"s\"") != std::string::npos ? strings.at(std::stoul(*v)) : *v;
+    }
   }
-  return found;
+  return cells;
+}
+
+std::optional<BookCell> read_book_cell(const std::string& path, const std::string& sheet,
+                                       const std::string& cell) {
+  const std::map<std::string, BookCell> cells = read_book_sheet(path, sheet);
+  const auto found = cells.find(cell);
+  if (found == cells.end()) return std::nullopt;
+  return found->second;
 }
 
 }  // namespace aquamere::scenario

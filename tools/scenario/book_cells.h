@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 
@@ -11,6 +12,10 @@ struct BookCell {
   std::string formula;
   std::string value;
 };
+
+// Every cell of the named sheet ("" for the first) that holds something,
+// by its name ("U24").
+std::map<std::string, BookCell> read_book_sheet(const std::string& path, const std::string& sheet);
 
 // The cell ("U24") of the named sheet ("" for the first) of the workbook at
 // `path`; nothing when the cell holds nothing. Throws std::runtime_error
