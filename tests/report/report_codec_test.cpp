@@ -19,7 +19,9 @@ const Encoding encodings[] = {
     {"管段编号", "\xB9\xDC\xB6\xCE\xB1\xE0\xBA\xC5"},
     {"∑Ng ΣUo", "\xA1\xC6Ng \xA6\xB2Uo"},
     {"€", "\x80"},
-    {"亐€5€", "\x81\x80\x80" "5\x80"},
+    {"亐€5€",
+     "\x81\x80\x80"
+     "5\x80"},
     {"𠀀€", "\x95\x32\x82\x36\x80"},
     {"管𠀀段", "\xB9\xDC\x95\x32\x82\x36\xB6\xCE"},
     {"", ""},
