@@ -34,7 +34,7 @@ struct ProgramState {
 // disk, the window procedures, and the one door through which every user
 // event enters. An event that meets a failure or a refusal leaves the state
 // exactly as it found it.
-class Program : public WindowHost {
+class Program final : public WindowHost {
  public:
   Program(DialogPort& dialogs, FilePort& files);
   Program(const Program&) = delete;
