@@ -18,13 +18,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<Sheet> book_sheets(const ReportSegments& report, const std::string& report_path) {
+Book book_of(const ReportSegments& report, const std::string& report_path) {
   PipeTables tables;
-  std::vector<Sheet> sheets;
-  sheets.push_back(calculation_sheet(report, report_path, tables));
-  sheets.push_back(alpha_c_sheet());
-  for (const PipeTable& table : tables.all()) sheets.push_back(pipe_sheet(table));
-  return sheets;
+  Book book{.names = alpha_c_names()};
+  book.sheets.push_back(calculation_sheet(report, report_path, tables));
+  book.sheets.push_back(alpha_c_sheet());
+  for (const PipeTable& table : tables.all()) book.sheets.push_back(pipe_sheet(table));
+  return book;
 }
 
 // A file of the system's temporary folder for libxlsxwriter to write into;
@@ -83,7 +83,7 @@ void export_book(FilePort& files, const std::string& report_path, const std::str
     throw Failure("计算书“" + report_path + "”中没有管段，无法导出Excel计算书。");
   }
   const ScratchFile scratch;
-  write_workbook(book_sheets(report, report_path), scratch.path());
+  write_workbook(book_of(report, report_path), scratch.path());
   files.replace(book_path, scratch.bytes());
 }
 

@@ -31,12 +31,12 @@ std::string fifteen_digits(std::string_view x) {
 
 // u = |x|·10⁴ at 15 significant digits is a whole number of ten-thousandths
 // and a half exactly when x's 15-digit decimal ends in a 5 at the fifth
-// decimal; ROUND(u,0) is then replaced by the even one of u ± ½. The sign is
-// put back last, so that halves go to even on both sides of zero.
+// decimal. ROUND(u,0) then takes the half up, to the even neighbour when the
+// whole part is odd; when it is even (u mod 2 is ½) one is taken off again.
+// The sign is put back last, so that halves go to even on both sides of zero.
 std::string four_decimals(std::string_view x) {
   const std::string u = joined({"ROUND(ABS(", x, ")*1E4,10-INT(LOG10(ABS(", x, "))))"});
-  return joined({"IF(", x, "=0,0,SIGN(", x, ")*IF(MOD(", u, ",1)=0.5,", u, "-0.5+MOD(", u, "-0.5,2),ROUND(",
-                 u, ",0))/1E4)"});
+  return joined({"IF(", x, "=0,0,SIGN(", x, ")*(ROUND(", u, ",0)-(MOD(", u, ",2)=0.5))/1E4)"});
 }
 
 std::string exact_float(float x) {

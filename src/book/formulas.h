@@ -27,7 +27,8 @@ std::string fifteen_digits(std::string_view x);
 // to even at the fifth decimal (0.00015 gives 0.0002, 0.00025 gives 0.0002).
 // Excel's ROUND rounds half away from zero, so the tie is found and settled
 // apart: u is x in ten-thousandths at 15 digits; when its fraction is
-// exactly one half, the even neighbour is taken. `x` should be a cell.
+// exactly one half, the even neighbour is taken. `x` should be a cell; it
+// appears four times.
 std::string four_decimals(std::string_view x);
 
 // The exact value of a single-precision number as a quotient of two whole

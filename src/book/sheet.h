@@ -54,4 +54,15 @@ struct Sheet {
   }
 };
 
+// A name that formulas use for a range of a table sheet: 表Uo reads better
+// than 'Uo-αc表'!$B$4:$B$15.
+struct DefinedName {
+  std::string name, range;
+};
+
+struct Book {
+  std::vector<Sheet> sheets;
+  std::vector<DefinedName> names;
+};
+
 }  // namespace aquamere::book

@@ -47,15 +47,16 @@ Sheet alpha_c_sheet() {
   return sheet;
 }
 
-std::string alpha_c_uo_range() {
-  return column_range(alpha_c_sheet_name, 1, static_cast<int>(alpha_c_table.size()));
+std::vector<DefinedName> alpha_c_names() {
+  const int rows = static_cast<int>(alpha_c_table.size());
+  return {{alpha_c_uo_range(), formula::joined({"=", column_range(alpha_c_sheet_name, 1, rows)})},
+          {alpha_c_range(), formula::joined({"=", column_range(alpha_c_sheet_name, 2, rows)})}};
 }
-std::string alpha_c_range() {
-  return column_range(alpha_c_sheet_name, 2, static_cast<int>(alpha_c_table.size()));
-}
+
+std::string alpha_c_uo_range() { return "表Uo"; }
+std::string alpha_c_range() { return "表αc"; }
 std::string alpha_c_above_table() {
-  return on_sheet(alpha_c_sheet_name,
-                  absolute(2, table_first_row + static_cast<int>(alpha_c_table.size()) - 1));
+  return formula::joined({"INDEX(", alpha_c_range(), ",", std::to_string(alpha_c_table.size()), ")"});
 }
 
 PipeTable PipeTables::use(PipeTable table) {

@@ -11,7 +11,9 @@
 namespace aquamere::book {
 
 Sheet alpha_c_sheet();
-// The table's Uo and αc columns and the αc above the table, for formulas.
+// The names of the table's Uo and αc columns, and the αc above the table,
+// for formulas.
+std::vector<DefinedName> alpha_c_names();
 std::string alpha_c_uo_range();
 std::string alpha_c_range();
 std::string alpha_c_above_table();

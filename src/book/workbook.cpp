@@ -60,6 +60,8 @@ class Writer {
     print_setup(ws, sheet);
   }
 
+  void name(const DefinedName& name) { workbook_define_name(book_, name.name.c_str(), name.range.c_str()); }
+
   void close() {
     const lxw_error error = workbook_close(book_);
     book_ = nullptr;
@@ -137,9 +139,10 @@ class Writer {
 
 }  // namespace
 
-void write_workbook(const std::vector<Sheet>& sheets, const std::string& path) {
+void write_workbook(const Book& book, const std::string& path) {
   Writer writer(path);
-  for (const Sheet& sheet : sheets) writer.sheet(sheet);
+  for (const Sheet& sheet : book.sheets) writer.sheet(sheet);
+  for (const DefinedName& name : book.names) writer.name(name);
   writer.close();
 }
 

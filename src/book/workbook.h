@@ -7,8 +7,8 @@
 
 namespace aquamere::book {
 
-// Writes the sheets as an Excel workbook (.xlsx, through libxlsxwriter) at
+// Writes the book as an Excel workbook (.xlsx, through libxlsxwriter) at
 // `path`; throws Failure when that cannot be done.
-void write_workbook(const std::vector<Sheet>& sheets, const std::string& path);
+void write_workbook(const Book& book, const std::string& path);
 
 }  // namespace aquamere::book

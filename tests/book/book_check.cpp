@@ -134,7 +134,7 @@ int write_probe(const std::string& path) {
     sheet.put(r, 5, {.value = p.formula});
     ++r;
   }
-  write_workbook({sheet}, path);
+  write_workbook({.sheets = {sheet}}, path);
   std::cout << r << " probes\n";
   return 0;
 }
