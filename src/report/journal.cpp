@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "report/json_writer.h"
+
 namespace aquamere::journal {
 namespace {
 
@@ -14,10 +16,14 @@ constexpr std::pair<Command, const char*> command_names[] = {
 
 // A value the program held: null when empty (a sum after a reset), a
 // number, or a text that was no number.
-json value_json(const Value& value) {
-  if (value.is_empty() || value.equals_text("")) return nullptr;
-  if (value.is_text()) return value.text();
-  return value.number("");
+void value(JsonWriter& out, std::string_view key, const Value& v) {
+  if (v.is_empty() || v.equals_text("")) {
+    out.null(key);
+  } else if (v.is_text()) {
+    out.text(key, v.text());
+  } else {
+    out.number(key, v.number(""));
+  }
 }
 
 Value value_of(const json& j) {
@@ -25,8 +31,6 @@ Value value_of(const json& j) {
   if (j.is_string()) return j.get<std::string>();
   return {};
 }
-
-json optional_json(const std::optional<double>& x) { return x ? json(*x) : json(nullptr); }
 
 std::optional<double> optional_of(const json& j) {
   if (j.is_number()) return j.get<double>();
@@ -47,33 +51,58 @@ std::string text_of(const json& j, const char* key) {
   return m.is_string() ? m.get<std::string>() : std::string();
 }
 
-json calculation_json(const Calculation& c) {
-  json j;
-  j["method"] = c.method == Method::Probability ? "probability" : "coefficient";
-  j["group"] = {{"ng", c.household_ng}, {"households", c.households}, {"group_ng", c.group_ng}};
-  if (c.method == Method::Probability) {
-    j["parameters"] = {{"q0", c.q0}, {"m", c.m}, {"kh", c.kh}, {"t", c.t}};
-    j["uo"] = {{"value", optional_json(c.uo)},
-               {"text", c.uo_text},
-               {"alpha_c", c.alpha_c},
-               {"alpha_c_typed", c.alpha_c_typed},
-               {"share", optional_json(c.share)}};
-    j["mean"] = {{"value", optional_json(c.mean_uo)}, {"text", c.mean_uo_text}, {"alpha_c", c.mean_alpha_c}};
+void write_calculation(JsonWriter& out, const Calculation& c) {
+  const bool probability = c.method == Method::Probability;
+  out.text("method", probability ? "probability" : "coefficient");
+  out.open("group");
+  out.text("ng", c.household_ng);
+  out.text("households", c.households);
+  out.text("group_ng", c.group_ng);
+  out.close();
+  out.open("parameters");
+  if (probability) {
+    for (const auto& [key, text] : {std::pair{"q0", &c.q0}, {"m", &c.m}, {"kh", &c.kh}, {"t", &c.t}})
+      out.text(key, *text);
   } else {
-    j["parameters"] = {{"k", c.k}, {"alpha", c.alpha}};
+    out.text("k", c.k);
+    out.text("alpha", c.alpha);
   }
-  j["sums"] = {{"reset", value_json(c.sum_ng_before).is_null()},
-               {"sum_ng_before", value_json(c.sum_ng_before)},
-               {"sum_shares_before", value_json(c.sum_shares_before)},
-               {"sum_ng", c.sum_ng},
-               {"sum_shares", c.sum_shares}};
-  j["flow"] = {{"u", optional_json(c.u)},
-               {"flush_valve", c.flush_valve},
-               {"value", optional_json(c.flow)},
-               {"text", c.flow_text}};
-  j["pipe"] = {{"material", c.material}, {"coef_i", c.coef_i},     {"inner", c.inner},
-               {"size", c.size},         {"velocity", c.velocity}, {"friction", c.friction}};
-  return j;
+  out.close();
+  if (probability) {
+    out.open("uo");
+    out.number("value", c.uo);
+    out.text("text", c.uo_text);
+    out.text("alpha_c", c.alpha_c);
+    out.boolean("alpha_c_typed", c.alpha_c_typed);
+    out.number("share", c.share);
+    out.close();
+    out.open("mean");
+    out.number("value", c.mean_uo);
+    out.text("text", c.mean_uo_text);
+    out.text("alpha_c", c.mean_alpha_c);
+    out.close();
+  }
+  out.open("sums");
+  out.boolean("reset", c.sum_ng_before.is_empty() || c.sum_ng_before.equals_text(""));
+  value(out, "sum_ng_before", c.sum_ng_before);
+  value(out, "sum_shares_before", c.sum_shares_before);
+  out.text("sum_ng", c.sum_ng);
+  out.text("sum_shares", c.sum_shares);
+  out.close();
+  out.open("flow");
+  out.number("u", c.u);
+  out.boolean("flush_valve", c.flush_valve);
+  out.number("value", c.flow);
+  out.text("text", c.flow_text);
+  out.close();
+  out.open("pipe");
+  out.text("material", c.material);
+  out.number("coef_i", c.coef_i);
+  out.numbers("inner", c.inner);
+  out.text("size", c.size);
+  out.text("velocity", c.velocity);
+  out.text("friction", c.friction);
+  out.close();
 }
 
 Calculation calculation_of(const json& j) {
@@ -151,22 +180,21 @@ std::optional<SegmentRecord> record_of(const json& j) {
 std::string path_for(std::string_view report_path) { return std::string(report_path) + ".json"; }
 
 std::string line_of(const SegmentRecord& record) {
-  json j = record.calculation ? calculation_json(*record.calculation) : json::object();
+  JsonWriter out;
   for (const auto& [value, name] : command_names) {
-    if (record.command == value) j["command"] = name;
+    if (record.command == value) out.text("command", name);
   }
-  j["label"] = record.label;
-  j["line"] = record.line;
-  j["loss"] = {{"length", record.length},
-               {"segment", record.loss},
-               {"running_before", value_json(record.running_before)},
-               {"running", record.running},
-               {"local_coefficient", record.local_loss_coefficient}};
-  // A box may hold bytes that are no UTF-8; they are kept as U+FFFD rather
-  // than failing the segment.
-  std::string line = j.dump(-1, ' ', false, json::error_handler_t::replace);
-  line += '\n';
-  return line;
+  out.text("label", record.label);
+  out.text("line", record.line);
+  if (record.calculation) write_calculation(out, *record.calculation);
+  out.open("loss");
+  out.text("length", record.length);
+  out.number("segment", record.loss);
+  value(out, "running_before", record.running_before);
+  out.number("running", record.running);
+  out.text("local_coefficient", record.local_loss_coefficient);
+  out.close();
+  return std::move(out).line();
 }
 
 std::vector<SegmentRecord> read(FilePort& files, const std::string& report_path) {

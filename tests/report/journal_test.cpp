@@ -112,5 +112,25 @@ TEST_F(Journal, ClearingTheReportClearsItsJournal) {
   EXPECT_TRUE(records().empty());
 }
 
+// Whatever a box holds comes back from the journal as it was, and bytes
+// that are no UTF-8 as U+FFFD, the line staying JSON.
+TEST(JournalLine, KeepsEveryTextABoxCanHold) {
+  const std::pair<std::string, std::string> texts[] = {
+      {"a\"b\\c", "a\"b\\c"},
+      {"\t\x01\n", "\t\x01\n"},
+      {"∑Ng 户当量 😀", "∑Ng 户当量 😀"},
+      {"\xff\x31\xe6\x88", "\xEF\xBF\xBD\x31\xEF\xBF\xBD\xEF\xBF\xBD"},
+      {"\xc0\xafx", "\xEF\xBF\xBD\xEF\xBF\xBDx"}};
+  for (const auto& [text, back] : texts) {
+    MemoryFiles disk;
+    const SegmentRecord record{.calculation = Calculation{.household_ng = text}, .line = text, .running = 1};
+    disk.files[journal_file] = journal::line_of(record);
+    const std::vector<SegmentRecord> read = journal::read(disk, report);
+    ASSERT_EQ(read.size(), 1u) << text;
+    EXPECT_EQ(read[0].line, back);
+    EXPECT_EQ(read[0].calculation->household_ng, back);
+  }
+}
+
 }  // namespace
 }  // namespace aquamere
