@@ -18,6 +18,7 @@ enum class Style {
   Number,    // a number or a text in a table, computed or entered
   Entered,   // a value where a formula would stand: the report's own value
   Designer,  // a value the designer gave: αc below the table
+  Nothing,   // a cell nothing was put in: not written at all
 };
 
 using CellValue = std::variant<std::monostate, double, std::string>;
@@ -49,7 +50,8 @@ struct Sheet {
   }
   void put(int r, int column, Cell cell) {
     std::vector<Cell>& cells = row(r);
-    if (static_cast<int>(cells.size()) <= column) cells.resize(static_cast<std::size_t>(column) + 1);
+    if (static_cast<int>(cells.size()) <= column)
+      cells.resize(static_cast<std::size_t>(column) + 1, Cell{.style = Style::Nothing});
     cells[static_cast<std::size_t>(column)] = std::move(cell);
   }
 };

@@ -20,7 +20,7 @@ struct Look {
   lxw_color_t fill;  // 0 for none
 };
 
-constexpr std::array<Look, 8> looks = {{
+constexpr std::array<Look, 9> looks = {{
     {Style::Title, 16, true, false, true, false, 0},
     {Style::Heading, 11, true, false, false, false, 0},
     {Style::Text, 10, false, false, false, false, 0},
@@ -29,6 +29,7 @@ constexpr std::array<Look, 8> looks = {{
     {Style::Number, 9, false, true, true, false, 0},
     {Style::Entered, 9, false, true, true, false, 0xD9D9D9},
     {Style::Designer, 9, false, true, true, false, 0xFFF2CC},
+    {Style::Nothing, 10, false, false, false, false, 0},
 }};
 
 class Writer {
@@ -93,6 +94,7 @@ class Writer {
   }
 
   void write(lxw_worksheet* ws, std::size_t r, std::size_t c, const Cell& cell) const {
+    if (cell.style == Style::Nothing) return;
     const auto row = static_cast<lxw_row_t>(r);
     const auto column = static_cast<lxw_col_t>(c);
     lxw_format* f = formats_[static_cast<std::size_t>(cell.style)];
