@@ -40,9 +40,11 @@ std::string QtDialogs::input(std::string_view title, std::string_view prompt) {
 // The platform's save dialog, which asks before it overwrites a file.
 std::string QtDialogs::save_path(std::string_view title, std::string_view proposed) {
   if (before_) before_();
-  const QString path =
-      QFileDialog::getSaveFileName(nullptr, qt_text(title), qt_text(proposed), "Excel 工作簿 (*.xlsx)");
-  return path.toStdString();
+  QFileDialog box(nullptr, qt_text(title), QString(), "Excel 工作簿 (*.xlsx)");
+  box.setAcceptMode(QFileDialog::AcceptSave);
+  box.selectFile(qt_text(proposed));
+  if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return {};
+  return box.selectedFiles().front().toStdString();
 }
 
 }  // namespace aquamere
