@@ -117,7 +117,7 @@ void SegmentRows::add(const BookSegment& segment) {
   } else {
     entered_row(segment.line, "计算记录不能重算出计算书的数值，照录计算书");
   }
-  if (!remarks_.empty()) put(Remarks, text(remarks_, Style::Text));
+  if (!remarks_.empty()) put(Remarks, text(remarks_, Style::Remark));
 }
 
 void SegmentRows::calculation_row(const SegmentRecord& record, const Reproduced& r) {

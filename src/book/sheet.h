@@ -18,6 +18,7 @@ enum class Style {
   Number,    // a number or a text in a table, computed or entered
   Entered,   // a value where a formula would stand: the report's own value
   Designer,  // a value the designer gave: αc below the table
+  Remark,    // the remarks of a segment row, wrapped
   Nothing,   // a cell nothing was put in: not written at all
 };
 

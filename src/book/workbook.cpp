@@ -20,7 +20,7 @@ struct Look {
   lxw_color_t fill;  // 0 for none
 };
 
-constexpr std::array<Look, 9> looks = {{
+constexpr std::array<Look, 10> looks = {{
     {Style::Title, 16, true, false, true, false, 0},
     {Style::Heading, 11, true, false, false, false, 0},
     {Style::Text, 10, false, false, false, false, 0},
@@ -29,6 +29,7 @@ constexpr std::array<Look, 9> looks = {{
     {Style::Number, 9, false, true, true, false, 0},
     {Style::Entered, 9, false, true, true, false, 0xD9D9D9},
     {Style::Designer, 9, false, true, true, false, 0xFFF2CC},
+    {Style::Remark, 9, false, true, false, true, 0},
     {Style::Nothing, 10, false, false, false, false, 0},
 }};
 
