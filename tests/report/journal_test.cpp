@@ -78,15 +78,24 @@ TEST_F(Journal, AFailedEventLeavesBothFilesAsTheyWere) {
     double_click("t_fs");
   };
   const auto clear = [&] { click("mnukill"); };
+  const auto refused = [&] {
+    type("t_q0", "");
+    click("cmdjsmll");
+    type("t_q0", "250");
+  };
   struct Case {
     const char* what;
     std::function<void()> event;
     const char* broken;
   };
   const Case cases[] = {
-      {"calculate, journal", calculate, journal_file}, {"calculate, report", calculate, report},
-      {"repeat, journal", repeat, journal_file},       {"batch, journal", batch, journal_file},
-      {"clear, journal", clear, journal_file},         {"clear, report", clear, report},
+      {"calculate, journal", calculate, journal_file},
+      {"calculate, report", calculate, report},
+      {"repeat, journal", repeat, journal_file},
+      {"batch, journal", batch, journal_file},
+      {"clear, journal", clear, journal_file},
+      {"clear, report", clear, report},
+      {"calculate refused", refused, ""},
   };
   for (const Case& c : cases) {
     const auto files_before = disk.files;
