@@ -5,8 +5,9 @@ BUILD_PACKAGES=(cmake g++ make pkg-config clang libclang-rt-14-dev clang-format 
   qt6-base-dev qt6-translations-l10n xvfb xauth xdotool x11-utils fonts-wqy-microhei fonts-arphic-uming)
 
 # The test command's independent client for the calculation book: LibreOffice
-# Calc recomputes every exported workbook.
-TEST_PACKAGES=(libreoffice-calc-nogui)
+# Calc recomputes every exported workbook; and the locales, for one with a
+# decimal comma.
+TEST_PACKAGES=(libreoffice-calc-nogui locales)
 
 # Installs whatever is missing when run as root; otherwise names it and stops.
 ensure_packages() {

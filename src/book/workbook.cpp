@@ -3,7 +3,9 @@
 #include <xlsxwriter.h>
 
 #include <array>
-#include <memory>
+#include <clocale>
+#include <filesystem>
+#include <string>
 
 #include "common/failure.h"
 
@@ -33,9 +35,26 @@ constexpr std::array<Look, 10> looks = {{
     {Style::Nothing, 10, false, false, false, false, 0},
 }};
 
+// libxlsxwriter writes numbers with printf, which follows the decimal point
+// of the locale; the desktop runs in the user's, and a decimal comma would
+// spoil every number of the workbook. The C locale holds while it writes.
+class DecimalPoint {
+ public:
+  DecimalPoint() : saved_(std::setlocale(LC_NUMERIC, nullptr)) { std::setlocale(LC_NUMERIC, "C"); }
+  DecimalPoint(const DecimalPoint&) = delete;
+  DecimalPoint& operator=(const DecimalPoint&) = delete;
+  ~DecimalPoint() { std::setlocale(LC_NUMERIC, saved_.c_str()); }
+
+ private:
+  std::string saved_;
+};
+
 class Writer {
  public:
-  explicit Writer(const std::string& path) : book_(workbook_new(path.c_str())) {
+  // libxlsxwriter's own scratch files go beside the workbook: the system's
+  // default place for them is not writable everywhere.
+  Writer(const std::string& path, std::string scratch_folder)
+      : scratch_folder_(std::move(scratch_folder)), book_(new_workbook(path, scratch_folder_)) {
     if (book_ == nullptr) throw Failure("无法写出Excel计算书：无法建立临时文件。");
     for (const Look& look : looks) formats_[static_cast<std::size_t>(look.style)] = format_of(look);
   }
@@ -136,6 +155,13 @@ class Writer {
     worksheet_fit_to_pages(ws, 1, 0);
   }
 
+  static lxw_workbook* new_workbook(const std::string& path, std::string& scratch_folder) {
+    lxw_workbook_options options{};
+    options.tmpdir = scratch_folder.empty() ? nullptr : scratch_folder.data();
+    return workbook_new_opt(path.c_str(), &options);
+  }
+
+  std::string scratch_folder_;
   lxw_workbook* book_;
   std::array<lxw_format*, looks.size()> formats_{};
 };
@@ -143,7 +169,8 @@ class Writer {
 }  // namespace
 
 void write_workbook(const Book& book, const std::string& path) {
-  Writer writer(path);
+  const DecimalPoint decimal_point;
+  Writer writer(path, std::filesystem::path(path).parent_path().string());
   for (const Sheet& sheet : book.sheets) writer.sheet(sheet);
   for (const DefinedName& name : book.names) writer.name(name);
   writer.close();

@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <filesystem>
 #include <functional>
 #include <string>
 
 #include "book/formulas.h"
 #include "book/reproduce.h"
 #include "book/segments.h"
+#include "book/workbook.h"
 #include "program_fixture.h"
+#include "scenario/book_cells.h"
 
 namespace aquamere::book {
 namespace {
@@ -88,6 +92,24 @@ TEST_F(Book, RecomputesOnlyWhatTheRecordReproduces) {
     const ReportSegments book = segments();
     EXPECT_EQ(reproduce(*book.segments.back().record).has_value(), c.reproduced) << c.what;
   }
+}
+
+// The desktop runs in the user's locale; one with a decimal comma must not
+// turn 3.5 into "3,5" in the workbook.
+TEST(Workbook, NumbersKeepTheDecimalPointInAnyLocale) {
+  const char* saved = std::setlocale(LC_NUMERIC, nullptr);
+  const std::string before = saved == nullptr ? "C" : saved;
+  bool comma = false;
+  for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "ru_RU.UTF-8"}) {
+    comma = std::setlocale(LC_NUMERIC, name) != nullptr && *std::localeconv()->decimal_point == ',';
+    if (comma) break;
+  }
+  if (!comma) GTEST_SKIP() << "no locale with a decimal comma is installed here";
+  const std::string path = (std::filesystem::temp_directory_path() / "aquamere-locale-test.xlsx").string();
+  write_workbook({.sheets = {Sheet{.name = "s", .rows = {{Cell{.value = 3.5}}}}}}, path);
+  std::setlocale(LC_NUMERIC, before.c_str());
+  EXPECT_EQ(scenario::read_book_cell(path, "", "A1")->value, "3.5");
+  std::filesystem::remove(path);
 }
 
 // The exact value of each material's single-precision coefficient.
