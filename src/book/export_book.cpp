@@ -1,16 +1,19 @@
 #include "book/export_book.h"
 
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <memory>
 #include <random>
+#include <vector>
 
 #include "book/calculation_sheet.h"
 #include "book/formulas.h"
+#include "book/scratch_folder.h"
 #include "book/segments.h"
 #include "book/tables.h"
 #include "book/workbook.h"
 #include "common/failure.h"
+#include "common/utf8_path.h"
 #include "report/journal.h"
 
 namespace aquamere::book {
@@ -27,43 +30,43 @@ Book book_of(const ReportSegments& report, const std::string& report_path) {
   return book;
 }
 
-// A file of the system's temporary folder for libxlsxwriter to write into;
-// removed again when it goes out of scope.
+// A file of the system's temporary folder for libxlsxwriter to write into,
+// removed again when it goes out of scope. It is read back and removed with
+// the C library's calls, which take its name as libxlsxwriter's do.
 class ScratchFile {
  public:
-  ScratchFile() : path_(scratch_path()) {}
+  ScratchFile() : folder_(scratch_folder()) {
+    std::random_device random;
+    path_ = formula::joined({folder_, "/aquamere-book-", std::to_string(random()), ".xlsx"});
+  }
   ScratchFile(const ScratchFile&) = delete;
   ScratchFile& operator=(const ScratchFile&) = delete;
-  ~ScratchFile() {
-    std::error_code ignored;
-    fs::remove(path_, ignored);
-  }
-  std::string path() const { return path_.string(); }
+  ~ScratchFile() { std::remove(path_.c_str()); }
+
+  const std::string& folder() const { return folder_; }
+  const std::string& path() const { return path_; }
   std::string bytes() const {
-    std::ifstream in(path_, std::ios::binary);
-    std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (!in.good() && !in.eof()) throw Failure("无法写出Excel计算书：无法读回临时文件。");
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(path_.c_str(), "rb"), &std::fclose);
+    std::string bytes;
+    std::vector<char> chunk(1 << 16);
+    for (std::size_t n = 0; in && (n = std::fread(chunk.data(), 1, chunk.size(), in.get())) > 0;) {
+      bytes.append(chunk.data(), n);
+    }
+    if (!in || std::ferror(in.get())) throw Failure("无法写出Excel计算书：无法读回临时文件。");
     return bytes;
   }
 
  private:
-  static fs::path scratch_path() {
-    std::random_device random;
-    std::error_code error;
-    fs::path folder = fs::temp_directory_path(error);
-    if (error) throw Failure("无法写出Excel计算书：找不到存放临时文件的文件夹。");
-    return folder / formula::joined({"aquamere-book-", std::to_string(random()), ".xlsx"});
-  }
-
-  fs::path path_;
+  std::string folder_;
+  std::string path_;
 };
 
 // Whether two paths name the same file, as far as the file system can say.
 bool same_file(const std::string& a, const std::string& b) {
   std::error_code error;
-  const fs::path left = fs::weakly_canonical(fs::path(a), error);
+  const fs::path left = fs::weakly_canonical(utf8_path(a), error);
   if (error) return a == b;
-  const fs::path right = fs::weakly_canonical(fs::path(b), error);
+  const fs::path right = fs::weakly_canonical(utf8_path(b), error);
   return error ? a == b : left == right;
 }
 
@@ -83,7 +86,7 @@ void export_book(FilePort& files, const std::string& report_path, const std::str
     throw Failure("计算书“" + report_path + "”中没有管段，无法导出Excel计算书。");
   }
   const ScratchFile scratch;
-  write_workbook(book_of(report, report_path), scratch.path());
+  write_workbook(book_of(report, report_path), scratch.path(), scratch.folder());
   files.replace(book_path, scratch.bytes());
 }
 

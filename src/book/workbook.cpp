@@ -168,9 +168,10 @@ class Writer {
 
 }  // namespace
 
-void write_workbook(const Book& book, const std::string& path) {
+void write_workbook(const Book& book, const std::string& path, const std::string& scratch_folder) {
   const DecimalPoint decimal_point;
-  Writer writer(path, std::filesystem::path(path).parent_path().string());
+  Writer writer(path,
+                scratch_folder.empty() ? std::filesystem::path(path).parent_path().string() : scratch_folder);
   for (const Sheet& sheet : book.sheets) writer.sheet(sheet);
   for (const DefinedName& name : book.names) writer.name(name);
   writer.close();

@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "common/utf8_path.h"
+
 namespace aquamere::scenario {
 namespace {
 
@@ -114,7 +116,7 @@ std::vector<std::string> shared_strings(const std::string& zip) {
 }  // namespace
 
 std::map<std::string, BookCell> read_book_sheet(const std::string& path, const std::string& sheet) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(utf8_path(path), std::ios::binary);
   if (!in) throw std::runtime_error("no workbook " + path);
   const std::string zip{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
   const std::string xml = sheet_part(zip, sheet);

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "common/convert.h"
+#include "common/utf8_path.h"
 #include "report/disk_files.h"
 #include "scenario/book_cells.h"
 #include "scenario/report_lines.h"
@@ -146,15 +147,15 @@ class Play {
   void check_report(const Step& s) {
     if (s.verb == "expect-book") return check_book(s.args);
     if (s.verb == "expect-no-file") {
-      if (fs::exists(s.args[0])) problem("expected no file \"" + s.args[0] + "\", got one");
+      if (fs::exists(utf8_path(s.args[0]))) problem("expected no file \"" + s.args[0] + "\", got one");
       return;
     }
     const std::string path = files_.where(driver_.report_path());
     if (s.verb == "expect-no-report") {
-      if (fs::exists(path)) problem("expected no report, got the file \"" + path + "\"");
+      if (fs::exists(utf8_path(path))) problem("expected no report, got the file \"" + path + "\"");
       return;
     }
-    if (!fs::exists(path)) return problem("expected a report, got no file \"" + path + "\"");
+    if (!fs::exists(utf8_path(path))) return problem("expected a report, got no file \"" + path + "\"");
     const std::vector<std::string> lines = report_lines(path);
     if (s.verb == "expect-report-lines") return compare(s.args[0], std::to_string(lines.size()));
     const long n = std::stol(s.args[0]);
