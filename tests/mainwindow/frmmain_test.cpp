@@ -45,10 +45,11 @@ TEST_F(StartUp, MenuTreeInDisplayOrder) {
     if (c.kind == Kind::MenuItem)
       tree.push_back(std::string(c.parent) + "/" + c.text + "/" + std::string(c.shortcut));
   }
-  EXPECT_EQ(tree.size(), 20u);
+  EXPECT_EQ(tree.size(), 21u);
   EXPECT_EQ(tree.front(), "/计算(&F)/");
   EXPECT_EQ(tree[7], "mnufile/退出(&X)/Ctrl+X");
-  EXPECT_EQ(tree[17], "mnuhelp/使用说明/F1");
+  EXPECT_EQ(tree[11], "mnubook/导出Excel计算书(&E)…/");
+  EXPECT_EQ(tree[18], "mnuhelp/使用说明/F1");
   EXPECT_EQ(tree.back(), "mnuhelp/关于(&A)/");
 }
 
