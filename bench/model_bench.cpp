@@ -1,6 +1,7 @@
 // The form model on the real disk. Each measure runs beside its baseline,
 // the bare file work it cannot do without: a calculate click beside one
-// open-append-close of its report line, a batch beside as many of them, and
+// open-append-close of its report line and one of its record in the journal,
+// a batch beside as many of them, and
 // viewing the report beside reading and decoding the file once. A name
 // ending in "_baseline" is the baseline of the name before it.
 #include <benchmark/benchmark.h>
@@ -48,16 +49,24 @@ std::vector<std::string> with_line_ends(std::vector<std::string> lines) {
   return lines;
 }
 
-// The report lines of a batch, as the baseline writes them again.
-const std::vector<std::string>& batch_lines() {
-  static const std::vector<std::string> lines = [] {
+// The report lines of a batch and their records in the journal beside the
+// report, as the baselines write them again.
+struct BatchWrites {
+  std::vector<std::string> lines, records;
+};
+
+const BatchWrites& batch_writes() {
+  static const BatchWrites writes = [] {
     DiskProgram p;
     p.batch(batch_segments);
-    std::vector<std::string> all = read_lines(report_path);
-    all.erase(all.begin(), all.end() - batch_segments);
-    return with_line_ends(std::move(all));
+    std::vector<std::string> lines = read_lines(report_path);
+    lines.erase(lines.begin(), lines.end() - batch_segments);
+    std::vector<std::string> records;
+    DiskFiles disk;  // the journal's lines end at LF
+    disk.read_lines(journal_path, [&](std::string_view record) { records.emplace_back(record) += '\n'; });
+    return BatchWrites{with_line_ends(std::move(lines)), std::move(records)};
   }();
-  return lines;
+  return writes;
 }
 
 void calculate_click(benchmark::State& state) {
@@ -75,9 +84,13 @@ void calculate_click(benchmark::State& state) {
 }
 
 void calculate_click_baseline(benchmark::State& state) {
-  const std::string& line = batch_lines().front();
+  const std::string& line = batch_writes().lines.front();
+  const std::string& record = batch_writes().records.front();
   DiskProgram fresh_report;
-  for (auto _ : state) bare_append(report_path, line);
+  for (auto _ : state) {
+    bare_append(report_path, line);
+    bare_append(journal_path, record);
+  }
 }
 
 void batch(benchmark::State& state) {
@@ -97,12 +110,15 @@ void batch(benchmark::State& state) {
 }
 
 void batch_baseline(benchmark::State& state) {
-  const std::vector<std::string>& lines = batch_lines();
+  const BatchWrites& writes = batch_writes();
   for (auto _ : state) {
     state.PauseTiming();
     DiskProgram fresh_report;
     state.ResumeTiming();
-    for (const std::string& line : lines) bare_append(report_path, line);
+    for (std::size_t i = 0; i < writes.lines.size(); ++i) {
+      bare_append(report_path, writes.lines[i]);
+      bare_append(journal_path, writes.records[i]);
+    }
   }
   state.counters["segments"] = batch_segments;
 }

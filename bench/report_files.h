@@ -10,6 +10,8 @@ namespace aquamere::bench {
 // The report file every benchmark works on: the program's default report
 // path, taken relative to the scratch directory the benchmark runs in.
 inline const std::string report_path = "c:\\file.txt";
+// The journal of its segments beside it.
+inline const std::string journal_path = report_path + ".json";
 
 // A fresh empty directory that the process works in while the object lives;
 // it is removed with everything in it afterwards.

@@ -25,6 +25,8 @@ ROWS = [
         "calculate_click", "calculate_click_baseline", None, "us", 2.5, 30),
     Row("batch of 32,767 segments, report included (model)",
         "batch", "batch_baseline", None, "ms", 2.5, 1500),
+    Row("Excel book of a 10,000-segment report, export",
+        "export_book", "export_book_baseline", None, "ms", None, 2000),
     Row("viewing a 100,000-line report, file to list (model)",
         "view_report", "view_report_baseline", None, "ms", 2.0, 150),
     Row("viewing it in the Qt viewer, until the list is painted",

@@ -47,14 +47,26 @@ ensure_wine_prefix() {
   local stamp=$WINEPREFIX/.aquamere-settings
   local settings
   settings=$(wine_prefix_settings)
-  if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$settings" ]; then return 0; fi
+  if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$settings" ]; then
+    install_marlett
+    return 0
+  fi
   mkdir -p "$WINEPREFIX"
   echo "Setting up the Wine prefix $WINEPREFIX"
   wineboot -i </dev/null >/dev/null 2>&1
   printf '%s\n' "$settings" >"$WINEPREFIX/aquamere.reg"
   wine regedit /S "$(winepath -w "$WINEPREFIX/aquamere.reg")" </dev/null >/dev/null 2>&1
   wineserver -w
+  install_marlett
   printf '%s' "$settings" >"$stamp"
+}
+
+# Wine draws the title bar's buttons with the Marlett face, which a new
+# prefix does not offer until it stands in the prefix's Fonts folder:
+# without it the buttons show the letters that stand for the glyphs.
+install_marlett() {
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+  cp -n /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 }
 
 # Keeps one Wine server with its services running for a run of many

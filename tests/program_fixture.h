@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -14,11 +15,12 @@
 namespace aquamere {
 
 // A disk in memory: files by path, with a switch that makes every access
-// fail as an unwritable path would.
+// fail as an unwritable path would, or only the access to some paths.
 class MemoryFiles : public FilePort {
  public:
   std::map<std::string, std::string> files;
   bool broken = false;
+  std::set<std::string> broken_paths;
 
   void append(const std::string& path, std::string_view bytes) override {
     check(path);
@@ -30,17 +32,30 @@ class MemoryFiles : public FilePort {
   }
   void read_lines(const std::string& path, const std::function<void(std::string_view)>& line) override {
     check(path);
+    // As on the disk: a line ends at LF, and a CR before it belongs to the end.
     std::string_view rest = files.at(path);
     while (!rest.empty()) {
-      const std::size_t end = rest.find("\r\n");
-      line(rest.substr(0, end));
-      rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 2);
+      const std::size_t end = rest.find('\n');
+      std::string_view text = rest.substr(0, end);
+      if (end != std::string_view::npos && text.ends_with('\r')) text.remove_suffix(1);
+      line(text);
+      rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
     }
+  }
+  std::optional<std::uintmax_t> size(const std::string& path) override {
+    check(path);
+    const auto file = files.find(path);
+    if (file == files.end()) return std::nullopt;
+    return file->second.size();
+  }
+  void cut(const std::string& path, std::uintmax_t size) override {
+    check(path);
+    files.at(path).resize(static_cast<std::size_t>(size));
   }
 
  private:
   void check(const std::string& path) const {
-    if (broken) throw Failure("无法打开计算书“" + path + "”：拒绝访问。");
+    if (broken || broken_paths.contains(path)) throw Failure("无法打开计算书“" + path + "”：拒绝访问。");
   }
 };
 

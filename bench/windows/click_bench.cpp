@@ -1,8 +1,9 @@
 // The calculate click of the form model on the real disk, through the
 // Windows file port, beside the least a program can do to add the same
-// line to a report closed between two user actions: CreateFileW to append,
-// WriteFile, CloseHandle. Rounds of each alternate, so that both see the
-// same load on the machine; each click and each append is timed alone.
+// line to a report closed between two user actions, and its record to the
+// journal beside it: CreateFileW to append, WriteFile, CloseHandle, for
+// each. Rounds of each alternate, so that both see the same load on the
+// machine; each click and each pair of appends is timed alone.
 //
 //   aquamere-click-bench [ROUNDS]
 #include <windows.h>
@@ -87,11 +88,14 @@ int main(int argc, char** argv) {
     DiskProgram p(report);
     p.timed_click();
     const std::string line = last_line(report);
+    const std::string record = last_line(report + ".json");
+    const std::wstring wide_journal = to_wide(report + ".json");
     for (int r = 0; r < rounds; ++r) {
       for (int i = 0; i < per_round; ++i) clicks.push_back(p.timed_click());
       for (int i = 0; i < per_round; ++i) {
         const double start = now_seconds();
         bare_append(wide_report, line);
+        bare_append(wide_journal, record);
         appends.push_back(now_seconds() - start);
       }
     }

@@ -11,8 +11,9 @@ namespace aquamere {
 // Every message and input box of the program carries this title.
 inline constexpr std::string_view app_title = "Aquamere";
 
-// The message box (OK only, no icon) and the input box (empty default
-// answer; a cancelled box answers ""). The desktop shows real dialogs; tests
+// The message box (OK only, no icon), the input box (empty default
+// answer; a cancelled box answers "") and the dialog that asks where to save
+// a file (a cancelled one answers ""). The desktop shows real dialogs; tests
 // and the scenario runner use ScriptedDialogs.
 class DialogPort {
  public:
@@ -20,21 +21,25 @@ class DialogPort {
   // `failure` marks the message that reports an abandoned command.
   virtual void message(std::string_view title, std::string_view text, bool failure) = 0;
   virtual std::string input(std::string_view title, std::string_view prompt) = 0;
+  // Asks where to save an Excel workbook (.xlsx), proposing `proposed`;
+  // the path chosen, "" when cancelled.
+  virtual std::string save_path(std::string_view title, std::string_view proposed) = 0;
 };
 
-// Records every box and answers input boxes from a queue; with no answer
-// queued an input box is cancelled.
+// Records every box and answers input boxes and save dialogs from one
+// queue, in the order they come; with no answer queued a box is cancelled.
 class ScriptedDialogs : public DialogPort {
  public:
   struct Shown {
-    enum class Type { Message, Failure, Input } type;
+    enum class Type { Message, Failure, Input, Save } type;
     std::string title;
-    std::string text;  // message text or input prompt
+    std::string text;  // message text, input prompt, or the path a save dialog proposed
     friend bool operator==(const Shown&, const Shown&) = default;
   };
 
   void message(std::string_view title, std::string_view text, bool failure) override;
   std::string input(std::string_view title, std::string_view prompt) override;
+  std::string save_path(std::string_view title, std::string_view proposed) override;
 
   void answer(std::string text) { answers_.emplace_back(std::move(text)); }
   void cancel() { answers_.emplace_back(std::nullopt); }
@@ -46,6 +51,8 @@ class ScriptedDialogs : public DialogPort {
   void forget() { shown_.clear(); }
 
  private:
+  std::string next_answer();
+
   std::vector<Shown> shown_;
   std::deque<std::optional<std::string>> answers_;
 };

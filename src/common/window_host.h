@@ -10,7 +10,7 @@ namespace aquamere {
 
 // What a window's procedures may ask of the program that holds every
 // window: another window by name, showing and closing windows, the message
-// and input boxes, and running a step as one unit that is undone when it
+// and input boxes and the save dialog, and running a step as one unit that is undone when it
 // fails or is refused.
 class WindowHost {
  public:
@@ -28,6 +28,8 @@ class WindowHost {
   // The message box (OK only) and the input box ("" when cancelled).
   virtual void message(std::string_view text) = 0;
   virtual std::string input(std::string_view prompt) = 0;
+  // Where to save a file, proposing a path; "" when the user cancels.
+  virtual std::string save_path(std::string_view title, std::string_view proposed) = 0;
 };
 
 }  // namespace aquamere

@@ -1,5 +1,6 @@
 #include "desktop/qt_dialogs.h"
 
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QString>
@@ -34,6 +35,16 @@ std::string QtDialogs::input(std::string_view title, std::string_view prompt) {
   box.setTextValue(QString());
   if (box.exec() != QDialog::Accepted) return {};
   return box.textValue().toStdString();
+}
+
+// The platform's save dialog, which asks before it overwrites a file.
+std::string QtDialogs::save_path(std::string_view title, std::string_view proposed) {
+  if (before_) before_();
+  QFileDialog box(nullptr, qt_text(title), QString(), "Excel 工作簿 (*.xlsx)");
+  box.setAcceptMode(QFileDialog::AcceptSave);
+  box.selectFile(qt_text(proposed));
+  if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return {};
+  return box.selectedFiles().front().toStdString();
 }
 
 }  // namespace aquamere

@@ -16,6 +16,7 @@ class QtDialogs : public DialogPort {
 
   void message(std::string_view title, std::string_view text, bool failure) override;
   std::string input(std::string_view title, std::string_view prompt) override;
+  std::string save_path(std::string_view title, std::string_view proposed) override;
 
  private:
   std::function<void()> before_;

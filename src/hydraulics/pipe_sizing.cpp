@@ -7,23 +7,6 @@
 namespace aquamere {
 namespace {
 
-// Each stage of the choice steps on while the size tried runs faster than
-// its limit. A size whose bore has reached `final_from_mm` when a stage ends
-// is kept: large pipes may run at up to 2.0 m/s, middle ones at 1.5 and
-// 1.2 m/s, while the smallest branch pipes must stay below 1.0 m/s.
-struct Stage {
-  double limit;
-  bool at_limit_too;  // the last stage also steps on at exactly its limit
-  double final_from_mm;
-};
-
-constexpr Stage stages[] = {
-    {2.0, false, 80},
-    {1.5, false, 40},
-    {1.2, false, 20},
-    {1.0, true, 0},
-};
-
 // The velocity as shown, to four decimals, m/s.
 Fixed4 velocity(double qg, double dj) {
   const double flow_term = arith::finite(qg * 4, "流速");
@@ -32,7 +15,7 @@ Fixed4 velocity(double qg, double dj) {
 }
 
 // The walk judges the velocity as shown: its four decimals read as a number.
-bool too_fast(Fixed4 velocity, const Stage& stage) {
+bool too_fast(Fixed4 velocity, const VelocityStage& stage) {
   const double shown = velocity.to_double();
   return stage.at_limit_too ? shown >= stage.limit : shown > stage.limit;
 }
@@ -60,7 +43,7 @@ SizeChoice choose_pipe_size(std::string_view flow, const InnerDiameters& inner, 
   const double qg = strict_number(flow, flow_quantity);
   std::size_t k = 0;
   Fixed4 shown = velocity(qg, inner[k]);
-  for (const Stage& stage : stages) {
+  for (const VelocityStage& stage : velocity_stages) {
     while (k + 1 < size_count && too_fast(shown, stage)) shown = velocity(qg, inner[++k]);
     if (inner[k] >= stage.final_from_mm) break;
   }

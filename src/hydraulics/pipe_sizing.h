@@ -35,6 +35,25 @@ struct SizeRange {
 };
 SizeRange candidate_sizes(double qg);
 
+// The staged velocity limits of the size choice, in the order the walk
+// applies them. Each stage steps on while the size tried runs faster than
+// its limit (the last also at exactly its limit); a size whose bore has
+// reached `final_from_mm` when a stage ends is kept: large pipes may run at
+// up to 2.0 m/s, middle ones at 1.5 and 1.2 m/s, while the smallest branch
+// pipes must stay below 1.0 m/s.
+struct VelocityStage {
+  double limit;
+  bool at_limit_too;
+  double final_from_mm;
+};
+
+inline constexpr VelocityStage velocity_stages[] = {
+    {2.0, false, 80},
+    {1.5, false, 40},
+    {1.2, false, 20},
+    {1.0, true, 0},
+};
+
 // The size the automatic choice settles on, with the velocity and 1000i
 // shown for it.
 struct SizeChoice {

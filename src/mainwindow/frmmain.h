@@ -64,6 +64,7 @@ class FrmMain {
   void form_dblclick();
   void chk_j_click();
   void menu_click(const std::string& item);
+  void mnuexport_click();
   // Hands the segment as the window now shows it to the report.
   void put_seg();
 
@@ -78,10 +79,26 @@ class FrmMain {
   // Puts a material's inner diameters and 1000i coefficient in force.
   void load_table(const Material& material);
 
+  // Numbers a segment command works out on its way that no box or variable
+  // keeps, noted for the segment's record in the journal beside the report.
+  // Each segment command starts them afresh; they are no part of the
+  // program's state, which a failed command puts back.
+  struct WorkingNotes {
+    SegmentRecord::Command command = SegmentRecord::Command::Calculate;
+    Calculation::Method method = Calculation::Method::Probability;
+    Value sum_ng_before, sum_shares_before;
+    std::optional<double> uo, share, mean_uo, u, flow;
+    bool alpha_c_typed = false;
+  };
+  void begin_segment(SegmentRecord::Command command, Calculation::Method method);
+  // The segment as the window now shows it, with the notes.
+  Calculation calculation() const;
+
   WindowHost& host_;
   MainVars& vars_;
   float& coef_i_;
   ModFile& modfile_;
+  WorkingNotes notes_;
 };
 
 }  // namespace aquamere

@@ -3,6 +3,7 @@
 // or fails ends the command; the program then puts everything back.
 #include <string_view>
 
+#include "book/export_book.h"
 #include "common/convert.h"
 #include "mainwindow/frmmain.h"
 
@@ -10,9 +11,12 @@ namespace aquamere {
 
 void FrmMain::cmdjsmll_click() {
   Form& f = form();
+  const bool coefficient_method = f.value("chk_j") == 1;
+  begin_segment(SegmentRecord::Command::Calculate,
+                coefficient_method ? Calculation::Method::Coefficient : Calculation::Method::Probability);
   f.at("t_qg").align = Align::Center;
   contn();
-  if (f.value("chk_j") == 1) {  // coefficient method: the group enters ΣNg only
+  if (coefficient_method) {  // coefficient method: the group enters ΣNg only
     ngz_z();
     qgy();
   } else {
@@ -27,6 +31,7 @@ void FrmMain::cmdjsmll_click() {
 
 // One segment of the batch, always by the probability method.
 void FrmMain::sj_qg() {
+  begin_segment(SegmentRecord::Command::Batch, Calculation::Method::Probability);
   form().at("t_qg").align = Align::Right;
   contn();
   jsuoac();
@@ -73,6 +78,7 @@ void FrmMain::t_qg_dblclick() {
 void FrmMain::form_dblclick() {
   Form& f = form();
   if (f.text("t_ngz").empty() || f.text("t_Ng").empty()) return;
+  begin_segment(SegmentRecord::Command::Repeat, Calculation::Method::Probability);
   contn();
   put_seg();
 }
@@ -109,14 +115,28 @@ void FrmMain::menu_click(const std::string& item) {
     modfile_.put_head();
   } else if (item == "mnukill") {
     modfile_.new_book();
+  } else if (item == "mnuexport") {
+    mnuexport_click();
   }
 }
 
+// The calculation book of the report in force, where the user chooses to
+// save it; nothing else changes.
+void FrmMain::mnuexport_click() {
+  const std::string report = modfile_.report_path();
+  const std::string book = host_.save_path("导出Excel计算书", book::default_path(report));
+  if (book.empty()) return;
+  book::export_book(modfile_.files(), report, book);
+  host_.message("Excel计算书已导出到“" + book + "”。");
+}
+
 // The report reads the segment from the window: its counter, ΣNg, the flow,
-// the size chosen with its velocity and 1000i, and the length.
+// the size chosen with its velocity and 1000i, and the length; a repeated
+// segment has nothing calculated behind it.
 void FrmMain::put_seg() {
   Form& f = form();
   const Control& length = f.at("txt_l");
+  const bool repeat = notes_.command == SegmentRecord::Command::Repeat;
   modfile_.put_seg({.counter = f.text("lab_3"),
                     .sum_ng = f.text("t_nguo"),
                     .flow = f.text("t_qg"),
@@ -124,7 +144,9 @@ void FrmMain::put_seg() {
                     .velocity = vars().v_v,
                     .friction = vars().i_i,
                     .length = length.text,
-                    .length_label = length.label});
+                    .length_label = length.label,
+                    .command = notes_.command,
+                    .calculation = repeat ? std::nullopt : std::optional<Calculation>(calculation())});
 }
 
 }  // namespace aquamere

@@ -45,6 +45,7 @@ void FrmMain::jsuoac() {
   const double uo = average_outflow_probability(
       {number("t_q0"), number("t_m"), number("t_kh"), number("t_t"), number("t_Ng")});
   f.set_text("t_Uo", four_decimal_text(uo));
+  notes_.uo = uo;
   ac1(uo);
   vars().ac = leading("t_ac");
 }
@@ -55,7 +56,8 @@ void FrmMain::ac1(std::optional<double> uo) {
   Form& f = form();
   if (!uo) return;
   const AlphaCLookup lookup = look_up_alpha_c(*uo);
-  if (lookup.range == AlphaCLookup::Range::Below) {
+  notes_.alpha_c_typed = lookup.range == AlphaCLookup::Range::Below;
+  if (notes_.alpha_c_typed) {
     f.set_text("t_ac", host_.input("αc值请自定："));
   } else {
     f.set_text("t_ac", alpha_c_text(lookup));
@@ -89,6 +91,8 @@ void FrmMain::sjmll() {
   const double qg = with_flush_valve(probability_method_flow(u, ng), f.value("chk_d") == 1);
   vars().U = u;
   vars().Qg = qg;
+  notes_.u = u;
+  notes_.flow = qg;
   f.set_text("t_qg", four_decimal_text(qg));
 }
 
@@ -99,6 +103,7 @@ void FrmMain::qgy() {
   const double flow = coefficient_method_flow(number("t_ay"), number("t_ky"), sum_ng);
   const double qg = with_flush_valve(flow, f.value("chk_d") == 1);
   vars().Qg = qg;
+  notes_.flow = qg;
   f.set_text("t_qg", four_decimal_text(qg));
 }
 
@@ -131,6 +136,7 @@ void FrmMain::jq_Uo_ac() {
   }
   // The mean is taken from the sums as shown, Σ(Ng·Uo/100) already rounded.
   const double mean = weighted_mean_outflow_probability(leading("txtnguo"), leading("t_nguo"));
+  notes_.mean_uo = mean;
   f.set_text("txtsave", four_decimal_text(mean));
   ac2(mean);
   vars().ac = f.text("t_ac2");
@@ -144,6 +150,7 @@ void FrmMain::nguo1() {
     return;
   }
   vars().ng1 = outflow_share(number("t_ngz"), number("t_Uo"));
+  notes_.share = vars().ng1.number("");
   const std::string_view sum_shares = f.at("txtnguo").label;
   const double sum = vars().ng3.leading(sum_shares) + vars().ng1.leading(sum_shares);
   vars().ng3 = Fixed4::from(sum);

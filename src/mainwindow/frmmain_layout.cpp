@@ -130,6 +130,7 @@ void add_menus(std::vector<Control>& c) {
       menu("mnubook", "", "计算书(&K)"),
       menu("mnulook", "mnubook", "查看计算书(&X)"),
       menu("mnukill", "mnubook", "清空计算书(&C)"),
+      menu("mnuexport", "mnubook", "导出Excel计算书(&E)…"),
       menu("mnuhelp", "", "帮助(&H)"),
       menu("mnudj", "mnuhelp", "计算内径", "Ctrl+S"),
       menu("mnuuo1", "mnuhelp", "Uo-αc值", "Ctrl+C"),

@@ -101,6 +101,10 @@ void Program::message(std::string_view text) { dialogs_.message(app_title, text,
 
 std::string Program::input(std::string_view prompt) { return dialogs_.input(app_title, prompt); }
 
+std::string Program::save_path(std::string_view title, std::string_view proposed) {
+  return dialogs_.save_path(title, proposed);
+}
+
 void Program::type(std::string_view window, std::string_view control, std::string text) {
   Form& form = open_form(state_, window);
   Control& box = control_of(form, control);

@@ -68,6 +68,7 @@ class Program final : public WindowHost {
   bool attempt(const std::function<void()>& step) override;
   void message(std::string_view text) override;
   std::string input(std::string_view prompt) override;
+  std::string save_path(std::string_view title, std::string_view proposed) override;
 
   FrmMain& frmmain() { return frmmain_; }
   ModFile& modfile() { return modfile_; }

@@ -109,6 +109,14 @@ class OpenFile {
     }
   }
 
+  // Cuts a plain file back to `size` bytes; a device keeps what it has.
+  void truncate(std::uintmax_t size) {
+    struct stat status {};
+    if (::fstat(fd_, &status) != 0) fail("无法写入", path_, errno);
+    if (!S_ISREG(status.st_mode)) return;
+    if (::ftruncate(fd_, static_cast<off_t>(size)) != 0) fail("无法写入", path_, errno);
+  }
+
   // Reads the next chunk into `buffer`; an empty view at the end.
   std::string_view read_chunk(std::vector<char>& buffer) {
     for (;;) {
@@ -146,6 +154,19 @@ void DiskFiles::read_lines(const std::string& path, const std::function<void(std
     lines.feed(chunk, line);
   }
   lines.finish(line);
+}
+
+std::optional<std::uintmax_t> DiskFiles::size(const std::string& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) == 0) return static_cast<std::uintmax_t>(status.st_size);
+  if (errno == ENOENT) return std::nullopt;
+  fail("无法读取", path, errno, false);
+}
+
+void DiskFiles::cut(const std::string& path, std::uintmax_t size) {
+  OpenFile file(path, O_WRONLY);
+  file.truncate(size);
+  file.close();
 }
 
 }  // namespace aquamere

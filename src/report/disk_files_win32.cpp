@@ -119,13 +119,18 @@ std::string reason(const std::string& path, DWORD error, bool creating) {
 // refused as soon as it is open.
 class OpenFile {
  public:
-  OpenFile(const std::string& path, DWORD access, DWORD disposition, const char* doing)
+  // What a device is to the call that opens it: refused, or left alone by a
+  // call that only takes back what was appended to a plain file.
+  enum class Devices { Refused, Accepted };
+
+  OpenFile(const std::string& path, DWORD access, DWORD disposition, const char* doing,
+           Devices devices = Devices::Refused)
       : path_(path),
         handle_(CreateFileW(to_wide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             disposition, FILE_ATTRIBUTE_NORMAL, nullptr)) {
     if (handle_ == INVALID_HANDLE_VALUE)
       fail("无法打开", path_, GetLastError(), disposition != OPEN_EXISTING);
-    if (GetFileType(handle_) != FILE_TYPE_DISK) not_plain(doing, path_);
+    if (devices == Devices::Refused && !on_disk()) not_plain(doing, path_);
   }
   OpenFile(const OpenFile&) = delete;
   OpenFile& operator=(const OpenFile&) = delete;
@@ -138,6 +143,8 @@ class OpenFile {
     handle_ = INVALID_HANDLE_VALUE;
     if (!CloseHandle(handle)) fail("无法写入", path_, GetLastError());
   }
+
+  bool on_disk() const { return GetFileType(handle_) == FILE_TYPE_DISK; }
 
   // Where the file ends now; the next write goes there.
   LONGLONG seek_end() {
@@ -171,8 +178,10 @@ class OpenFile {
     }
   }
 
-  void empty() {
-    if (!cut_at(0)) fail("无法写入", path_, GetLastError());
+  void empty() { truncate(0); }
+
+  void truncate(LONGLONG size) {
+    if (!cut_at(size)) fail("无法写入", path_, GetLastError());
   }
 
   // Reads the next chunk into `buffer`; an empty view at the end.
@@ -217,6 +226,24 @@ void DiskFiles::read_lines(const std::string& path, const std::function<void(std
     lines.feed(chunk, line);
   }
   lines.finish(line);
+}
+
+// A missing file, or a missing folder on the way to it, has no size.
+std::optional<std::uintmax_t> DiskFiles::size(const std::string& path) {
+  WIN32_FILE_ATTRIBUTE_DATA found{};
+  if (GetFileAttributesExW(to_wide(path).c_str(), GetFileExInfoStandard, &found)) {
+    return (std::uintmax_t{found.nFileSizeHigh} << 32) | found.nFileSizeLow;
+  }
+  const DWORD error = GetLastError();
+  if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return std::nullopt;
+  fail("无法读取", path, error, false);
+}
+
+void DiskFiles::cut(const std::string& path, std::uintmax_t size) {
+  OpenFile file(path, GENERIC_WRITE, OPEN_EXISTING, "无法写入", OpenFile::Devices::Accepted);
+  if (!file.on_disk()) return;
+  file.truncate(static_cast<LONGLONG>(size));
+  file.close();
 }
 
 }  // namespace aquamere

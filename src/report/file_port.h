@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +22,12 @@ class FilePort {
   // Calls `line` for each line of the file, without its line end, in order.
   virtual void read_lines(const std::string& path,
                           const std::function<void(std::string_view line)>& line) = 0;
+  // The file's size in bytes; nothing when there is no such file.
+  virtual std::optional<std::uintmax_t> size(const std::string& path) = 0;
+  // Cuts the file back to its first `size` bytes, taking back what an event
+  // appended but cannot keep. A file that is no plain file (a device) holds
+  // nothing to take back and is left alone.
+  virtual void cut(const std::string& path, std::uintmax_t size) = 0;
 };
 
 }  // namespace aquamere

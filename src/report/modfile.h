@@ -8,11 +8,12 @@
 #include "report/book_vars.h"
 #include "report/file_port.h"
 #include "report/report_codec.h"
+#include "report/segment_record.h"
 
 namespace aquamere {
 
 // What a segment line reports, as the main window holds it when the line is
-// written.
+// written, and how the window came to those numbers (for the journal).
 struct Segment {
   std::string counter;            // the segment counter's caption
   std::string sum_ng;             // the segment's equivalents ΣNg
@@ -22,10 +23,15 @@ struct Segment {
   Value friction;                 // its 1000i
   std::string length;             // segment length, m, as typed
   std::string_view length_label;  // how a failure message names the length box
+  SegmentRecord::Command command = SegmentRecord::Command::Calculate;
+  std::optional<Calculation> calculation;  // none for a repeated segment
 };
 
 // The report module: the five procedures that write and read the
 // calculation report. Each opens the file, does its work and closes it.
+// Every segment line has its record in the journal beside the report
+// (report/journal.h): the two are written in one event, and when either
+// write fails neither file keeps any of it.
 class ModFile {
  public:
   ModFile(WindowHost& host, BookVars& book, FilePort& files) : host_(host), book_(book), files_(files) {}
@@ -36,10 +42,16 @@ class ModFile {
   void load_book();                      // shows the report's lines in the viewer
   void put_sum();                        // appends the summary block
 
- private:
   // Takes the path from the settings dialog at each call, so a path changed
   // there holds from the next procedure on.
   std::string report_path();
+
+  // The file port, for the commands that read the report as a whole.
+  FilePort& files() { return files_; }
+
+ private:
+  // The local-loss coefficient of the settings, as its number text.
+  std::string local_loss_coefficient();
   // The lines encoded for the report, each with its CR LF.
   std::string encoded(const std::vector<std::string>& lines);
 

@@ -8,8 +8,9 @@ namespace aquamere::win32 {
 
 // The real message and input boxes: the program's title, the text, OK only
 // and no icon (MessageBoxW); the input box a small modal dialog made in
-// memory with its prompt, a text box, OK and Cancel, "" when cancelled.
-// While either is up no other window of the program takes input.
+// memory with its prompt, a text box, OK and Cancel, "" when cancelled; and
+// Windows' own dialog that asks where to save a workbook. While any of them
+// is up no other window of the program takes input.
 class Dialogs : public DialogPort {
  public:
   // Runs before each box is shown.
@@ -17,6 +18,7 @@ class Dialogs : public DialogPort {
 
   void message(std::string_view title, std::string_view text, bool failure) override;
   std::string input(std::string_view title, std::string_view prompt) override;
+  std::string save_path(std::string_view title, std::string_view proposed) override;
 
  private:
   std::function<void()> before_;

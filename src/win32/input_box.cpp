@@ -88,17 +88,22 @@ std::vector<WORD> input_box_template(std::string_view title, std::string_view pr
   return t.words();
 }
 
+BoxOverTheProgram::BoxOverTheProgram() : owner_(GetActiveWindow()) {
+  EnumThreadWindows(GetCurrentThreadId(), &set_enabled, FALSE);
+}
+
+BoxOverTheProgram::~BoxOverTheProgram() {
+  EnumThreadWindows(GetCurrentThreadId(), &set_enabled, TRUE);
+  if (owner_ != nullptr) SetActiveWindow(owner_);
+}
+
 std::string run_input_box(std::string_view title, std::string_view prompt) {
   const std::vector<WORD> words = input_box_template(title, prompt);
-  HWND owner = GetActiveWindow();
-  const DWORD thread = GetCurrentThreadId();
-  EnumThreadWindows(thread, &set_enabled, FALSE);
+  const BoxOverTheProgram over;
   Answer answer;
   const INT_PTR chosen =
       DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(words.data()),
-                              owner, &input_box_procedure, reinterpret_cast<LPARAM>(&answer));
-  EnumThreadWindows(thread, &set_enabled, TRUE);
-  if (owner != nullptr) SetActiveWindow(owner);
+                              over.owner(), &input_box_procedure, reinterpret_cast<LPARAM>(&answer));
   return chosen == IDOK ? to_utf8(answer.text) : std::string();
 }
 

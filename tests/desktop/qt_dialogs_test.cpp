@@ -1,10 +1,12 @@
-// The real message and input boxes, answered from a timer as a user would.
+// The real message and input boxes and the save dialog, answered from a
+// timer as a user would.
 #include "desktop/qt_dialogs.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -62,6 +64,20 @@ TEST(QtDialogs, CancelledInputAnswersEmpty) {
     box.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
   });
   EXPECT_EQ(dialogs.input("Aquamere", "请输入管段数:"), "");
+}
+
+TEST(QtDialogs, SaveDialogProposesThePathAndAnswersTheOneChosen) {
+  QtDialogs dialogs;
+  when_shown<QFileDialog>([](QFileDialog& box) {
+    EXPECT_EQ(box.windowTitle(), "导出Excel计算书");
+    EXPECT_EQ(box.acceptMode(), QFileDialog::AcceptSave);
+    ASSERT_EQ(box.selectedFiles().size(), 1);
+    EXPECT_TRUE(box.selectedFiles().front().endsWith("/c:\\file.txt.xlsx"));
+    static_cast<QDialog&>(box).accept();  // as the Save button does
+  });
+  EXPECT_TRUE(dialogs.save_path("导出Excel计算书", "c:\\file.txt.xlsx").ends_with("/c:\\file.txt.xlsx"));
+  when_shown<QFileDialog>([](QFileDialog& box) { box.reject(); });
+  EXPECT_EQ(dialogs.save_path("导出Excel计算书", "book.xlsx"), "");
 }
 
 }  // namespace

@@ -16,6 +16,20 @@ TEST_F(DiskFilesTest, AppendCreatesAndExtendsReplaceStartsAfresh) {
   EXPECT_EQ(contents(file), "c\r\n");
 }
 
+// What an event appended and cannot keep is cut away again; a device has
+// nothing to cut.
+TEST_F(DiskFilesTest, SizeAndCutTakeBackAnAppend) {
+  const std::string file = path("book.txt");
+  EXPECT_EQ(disk.size(file), std::nullopt);
+  disk.append(file, "first\r\n");
+  const std::uintmax_t before = disk.size(file).value();
+  disk.append(file, "second\r\n");
+  disk.cut(file, before);
+  EXPECT_EQ(contents(file), "first\r\n");
+  disk.cut("/dev/null", 0);
+  EXPECT_FAILURE(disk.cut(path("none.txt"), 0), "无法打开计算书“" + path("none.txt") + "”：文件不存在。");
+}
+
 TEST_F(DiskFilesTest, LinesEndAtLfWithOrWithoutCr) {
   const std::pair<std::string, std::vector<std::string>> cases[] = {
       {"", {}},

@@ -1,12 +1,18 @@
-// The Win32 front end as a user meets it: the real message and input boxes,
-// the keys of a focused text box, and a window moved to a denser screen.
+// The Win32 front end as a user meets it: the real message and input boxes
+// and save dialog, the keys of a focused text box, a window moved to a
+// denser screen, and a book exported by a user whose folders have Chinese
+// names.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <functional>
 
+#include "book/export_book.h"
+#include "common/wide_text.h"
 #include "program/program.h"
 #include "program_fixture.h"
+#include "report/disk_files.h"
+#include "temp_folder.h"
 #include "win32/desktop.h"
 #include "win32/dialogs.h"
 #include "win32/handles.h"
@@ -30,6 +36,15 @@ BOOL CALLBACK read_label(HWND control, LPARAM text) {
   GetClassNameW(control, name, 16);
   if (lstrcmpiW(name, L"STATIC") != 0 || GetWindowTextLengthW(control) == 0) return TRUE;
   *reinterpret_cast<std::string*>(text) = Handle(control).text();
+  return FALSE;
+}
+
+// The first text box a user can type into: the file name of a save dialog.
+BOOL CALLBACK find_text_box(HWND control, LPARAM found) {
+  wchar_t name[16] = {};
+  GetClassNameW(control, name, 16);
+  if (lstrcmpiW(name, L"Edit") != 0 || !IsWindowVisible(control)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = control;
   return FALSE;
 }
 
@@ -69,6 +84,53 @@ TEST(Win32Dialogs, InputBoxGivesWhatWasTypedAndNothingWhenCancelled) {
     SendMessageW(box, WM_COMMAND, IDCANCEL, 0);
   });
   EXPECT_EQ(dialogs.input(app_title, "αc值请自定："), "");
+}
+
+// The common dialog proposes the report's name, adds ".xlsx" to a name
+// typed without it, and gives the path chosen in UTF-8; "" when cancelled.
+TEST(Win32Dialogs, SaveDialogGivesThePathChosenAndNothingWhenCancelled) {
+  Dialogs dialogs;
+  const TempFolder folder;
+  std::string folder_path = folder.string();
+  for (char& c : folder_path) c = c == '/' ? '\\' : c;
+  std::string proposed;
+  answer_with([&proposed](HWND box) {
+    HWND name = nullptr;
+    EnumChildWindows(box, &find_text_box, reinterpret_cast<LPARAM>(&name));
+    proposed = Handle(name).text();
+    SetWindowTextW(name, L"给水");
+    SendMessageW(box, WM_COMMAND, IDOK, 0);
+  });
+  EXPECT_EQ(dialogs.save_path("导出Excel计算书", folder_path + "\\计算书.txt.xlsx"),
+            folder_path + "\\给水.xlsx");
+  EXPECT_EQ(seen.title, "导出Excel计算书");
+  EXPECT_EQ(proposed, "计算书.txt.xlsx");
+  answer_with([](HWND box) { SendMessageW(box, WM_COMMAND, IDCANCEL, 0); });
+  EXPECT_EQ(dialogs.save_path("导出Excel计算书", folder_path + "\\计算书.txt.xlsx"), "");
+}
+
+// libxlsxwriter opens its files with the C library's narrow fopen, which
+// cannot spell every Chinese name; the book still reaches a folder with a
+// Chinese name from a user's temporary folder with one, and the scratch
+// file made there is gone again.
+TEST_F(ProgramTest, ABookIsExportedThroughAChineseTemporaryFolder) {
+  type("t_Ng", "4");
+  click("mnukill");
+  click("cmdjsmll");
+  const TempFolder folder;
+  folder.make_folder("设计院");
+  folder.make_folder("临时");
+  DiskFiles real;
+  const std::string report = folder.path("设计院/计算书.txt");
+  real.replace(report, disk.files.at("c:\\file.txt"));
+  real.replace(report + ".json", disk.files.at("c:\\file.txt.json"));
+  std::wstring saved(MAX_PATH + 1, L'\0');
+  saved.resize(GetEnvironmentVariableW(L"TMP", saved.data(), MAX_PATH + 1));
+  SetEnvironmentVariableW(L"TMP", to_wide(folder.path("临时")).c_str());
+  EXPECT_NO_THROW(book::export_book(real, report, folder.path("设计院/计算书.xlsx")));
+  SetEnvironmentVariableW(L"TMP", saved.empty() ? nullptr : saved.c_str());
+  EXPECT_GT(real.size(folder.path("设计院/计算书.xlsx")).value_or(0), 1000u);
+  EXPECT_TRUE(std::filesystem::is_empty(std::filesystem::path(to_wide(folder.path("临时")))));
 }
 
 class Win32Windows : public ProgramTest {

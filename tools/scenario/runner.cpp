@@ -7,7 +7,10 @@
 #include <stdexcept>
 #include <utility>
 
+#include "common/convert.h"
+#include "common/utf8_path.h"
 #include "report/disk_files.h"
+#include "scenario/book_cells.h"
 #include "scenario/report_lines.h"
 #include "scenario/scenario_files.h"
 #include "scenario/script.h"
@@ -68,14 +71,10 @@ class Play {
   // What the scenario left unchecked or unused fails it.
   void finish() {
     line_ = 0;
-    for (; next_box_ < dialogs_.shown().size(); ++next_box_) {
-      const Shown& box = dialogs_.shown()[next_box_];
-      if (box.type != Shown::Type::Input) problem("a message box nobody checked: \"" + box.text + "\"");
-    }
-    for (; next_input_ < dialogs_.shown().size(); ++next_input_) {
-      const Shown& box = dialogs_.shown()[next_input_];
-      if (box.type == Shown::Type::Input) problem("an input box nobody checked: \"" + box.text + "\"");
-    }
+    while (const Shown* box = next(next_box_, false))
+      problem("a message box nobody checked: \"" + box->text + "\"");
+    while (const Shown* box = next(next_input_, true))
+      problem("an input box nobody checked: \"" + box->text + "\"");
     if (dialogs_.unused_answers() > 0) problem("an answer no input box asked for");
   }
 
@@ -113,10 +112,13 @@ class Play {
       if (box->type != Shown::Type::Failure)
         return problem("expected a failure message, got \"" + box->text + "\"");
       compare_title(*box);
-    } else if (s.verb == "expect-prompt") {
+    } else if (s.verb == "expect-prompt" || s.verb == "expect-save") {
+      const bool save = s.verb == "expect-save";
       const Shown* box = next(next_input_, true);
-      if (box == nullptr) return problem("expected input box \"" + a[0] + "\", got none");
-      compare_title(*box);
+      if (box == nullptr || (box->type == Shown::Type::Save) != save)
+        return problem(std::string("expected ") + (save ? "a save dialog" : "an input box") + " \"" + a[0] +
+                       "\"");
+      if (!save) compare_title(*box);
       compare(a[0], box->text);
     } else if (s.verb == "expect-window") {
       if (a[1] != "open" && a[1] != "closed")
@@ -127,13 +129,33 @@ class Play {
     }
   }
 
+  // A cell of an exported book: a text beginning with "=" is compared with
+  // the cell's formula, any other with its value (as a number, when both
+  // are numbers).
+  void check_book(const std::vector<std::string>& a) {
+    const std::size_t bang = a[1].find('!');
+    const std::string sheet = bang == std::string::npos ? "" : a[1].substr(0, bang);
+    const std::string cell = bang == std::string::npos ? a[1] : a[1].substr(bang + 1);
+    const std::optional<BookCell> found = read_book_cell(a[0], sheet, cell);
+    if (!found) return problem("expected \"" + a[2] + "\" in " + a[1] + ", got an empty cell");
+    if (a[2].starts_with("=")) return compare(a[2], found->formula);
+    // A number as the workbook stores it may have more digits than it shows.
+    const std::optional<double> expected = strict_number(a[2]), got = strict_number(found->value);
+    if (!expected || !got || *expected != *got) compare(a[2], found->value);
+  }
+
   void check_report(const Step& s) {
-    const std::string path = files_.where(driver_.report_path());
-    if (s.verb == "expect-no-report") {
-      if (fs::exists(path)) problem("expected no report, got the file \"" + path + "\"");
+    if (s.verb == "expect-book") return check_book(s.args);
+    if (s.verb == "expect-no-file") {
+      if (fs::exists(utf8_path(s.args[0]))) problem("expected no file \"" + s.args[0] + "\", got one");
       return;
     }
-    if (!fs::exists(path)) return problem("expected a report, got no file \"" + path + "\"");
+    const std::string path = files_.where(driver_.report_path());
+    if (s.verb == "expect-no-report") {
+      if (fs::exists(utf8_path(path))) problem("expected no report, got the file \"" + path + "\"");
+      return;
+    }
+    if (!fs::exists(utf8_path(path))) return problem("expected a report, got no file \"" + path + "\"");
     const std::vector<std::string> lines = report_lines(path);
     if (s.verb == "expect-report-lines") return compare(s.args[0], std::to_string(lines.size()));
     const long n = std::stol(s.args[0]);
@@ -145,9 +167,14 @@ class Play {
     compare(s.args[1], lines[static_cast<std::size_t>(index)]);
   }
 
-  const Shown* next(std::size_t& cursor, bool input) {
+  // The next box the user answers (input box, save dialog) or the next one
+  // that only tells (message, failure).
+  const Shown* next(std::size_t& cursor, bool answered) {
     const auto& shown = dialogs_.shown();
-    while (cursor < shown.size() && (shown[cursor].type == Shown::Type::Input) != input) ++cursor;
+    const auto is_answered = [](const Shown& box) {
+      return box.type == Shown::Type::Input || box.type == Shown::Type::Save;
+    };
+    while (cursor < shown.size() && is_answered(shown[cursor]) != answered) ++cursor;
     return cursor < shown.size() ? &shown[cursor++] : nullptr;
   }
 

@@ -5,8 +5,9 @@
 namespace aquamere::scenario {
 
 std::string ScenarioFiles::where(const std::string& path) const {
-  if (path != default_report_path || !std::filesystem::path(path).is_absolute()) return path;
-  return (folder_ / "file.txt").string();
+  const std::string_view named_after = default_report_path;
+  if (!path.starts_with(named_after) || !std::filesystem::path(path).is_absolute()) return path;
+  return (folder_ / "file.txt").string() + path.substr(named_after.size());
 }
 
 }  // namespace aquamere::scenario

@@ -8,10 +8,11 @@
 namespace aquamere::scenario {
 
 // The disk as a scenario sees it: the real one, except that the default
-// report path is kept inside the scenario's own folder. Where that path is
-// relative (POSIX, where "c:\file.txt" is a file name) it lands there by
-// itself; where it is absolute (Windows, the root of drive C:), it is sent
-// there, so that scenarios played side by side never share one report.
+// report path, and the files named after it (its journal, its book), are
+// kept inside the scenario's own folder. Where that path is relative (POSIX,
+// where "c:\file.txt" is a file name) they land there by themselves; where
+// it is absolute (Windows, the root of drive C:), they are sent there, so
+// that scenarios played side by side never share one report.
 class ScenarioFiles : public FilePort {
  public:
   ScenarioFiles(FilePort& disk, std::filesystem::path folder) : disk_(disk), folder_(std::move(folder)) {}
@@ -26,6 +27,8 @@ class ScenarioFiles : public FilePort {
   void read_lines(const std::string& path, const std::function<void(std::string_view line)>& line) override {
     disk_.read_lines(where(path), line);
   }
+  std::optional<std::uintmax_t> size(const std::string& path) override { return disk_.size(where(path)); }
+  void cut(const std::string& path, std::uintmax_t size) override { disk_.cut(where(path), size); }
 
  private:
   FilePort& disk_;

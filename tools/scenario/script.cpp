@@ -51,6 +51,9 @@ constexpr Arity arities[] = {
     {"expect-report", 2, 2},
     {"expect-report-lines", 1, 1},
     {"expect-no-report", 0, 0},
+    {"expect-save", 1, 1},
+    {"expect-book", 3, 3},
+    {"expect-no-file", 1, 1},
 };
 
 void check_arity(const Step& step) {

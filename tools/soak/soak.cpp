@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <stdexcept>
 
 #include "common/convert.h"
@@ -11,6 +12,7 @@
 #include "common/numtext.h"
 #include "program/program.h"
 #include "report/disk_files.h"
+#include "report/journal.h"
 #include "report/report_codec.h"
 #include "soak/texts.h"
 
@@ -28,6 +30,11 @@ class RandomDialogs : public DialogPort {
   std::string input(std::string_view, std::string_view) override {
     if (std::bernoulli_distribution(0.3)(random_)) return {};
     return random_text(random_);
+  }
+  // Only paths inside the soak's own folder, a missing folder, or a folder.
+  std::string save_path(std::string_view, std::string_view) override {
+    const char* const paths[] = {"", "book.xlsx", "missing/book.xlsx", "."};
+    return paths[std::uniform_int_distribution<std::size_t>(0, std::size(paths) - 1)(random_)];
   }
   std::vector<std::string> messages, failures;
 
@@ -128,8 +135,8 @@ class Soak {
     if (roll < 63) return {Step::Verb::Click, "frmmain", pick<std::string>({"chk_d", "chk_j"}), ""};
     if (roll < 70)
       return {Step::Verb::Click, "frmmain",
-              pick<std::string>({"mnuset", "mnufs", "mnuclear", "mnulook", "mnukill", "mnudj", "mnuuo1",
-                                 "mnuv", "mnua", "mnuabout", "mnuds"}),
+              pick<std::string>({"mnuset", "mnufs", "mnuclear", "mnulook", "mnukill", "mnuexport", "mnudj",
+                                 "mnuuo1", "mnuv", "mnua", "mnuabout", "mnuds"}),
               ""};
     if (roll < 75)
       return {Step::Verb::Key, "frmmain", "",
@@ -288,7 +295,9 @@ class Soak {
       in.seekg(static_cast<std::streamoff>(from));
       std::string added(size - from, '\0');
       in.read(added.data(), static_cast<std::streamsize>(added.size()));
-      if (!check_added(path, added, segments)) return false;
+      std::vector<std::string> lines;
+      if (!check_added(path, added, lines) || !check_journal(path, rewritten, lines)) return false;
+      segments += static_cast<long>(lines.size());
       known.size = size;
       const std::string all_tail = known.tail + added;
       known.tail = all_tail.substr(all_tail.size() > 64 ? all_tail.size() - 64 : 0);
@@ -304,7 +313,7 @@ class Soak {
     return first[0] == '\r' && first[1] == '\n' && first[2] == '*';
   }
 
-  bool check_added(const char* path, const std::string& added, long& segments) {
+  bool check_added(const char* path, const std::string& added, std::vector<std::string>& segment_lines) {
     if (!added.empty() && !added.ends_with("\r\n")) return broken(std::string("a partial line in ") + path);
     std::size_t start = 0;
     while (start < added.size()) {
@@ -313,9 +322,47 @@ class Soak {
       const std::string line = codec_.decode(std::string_view(added).substr(start, end - 1 - start));
       if (line.find("\xEF\xBF\xBD") != std::string::npos)
         return broken(std::string("bytes that are no GB18030 in ") + path);
-      if (line.size() > 1 && line[0] == ' ' && line[1] >= '0' && line[1] <= '9') ++segments;
+      if (line.size() > 1 && line[0] == ' ' && line[1] >= '0' && line[1] <= '9')
+        segment_lines.push_back(line);
       start = end + 1;
     }
+    return true;
+  }
+
+  // The journal beside a report holds a record for each segment line added,
+  // in the same order and with the line's own text; it only grows, and
+  // clearing the report empties it.
+  bool check_journal(const char* path, bool rewritten, const std::vector<std::string>& lines) {
+    Known& known = known_[path];
+    const std::string journal = journal::path_for(path);
+    std::ifstream in(journal, std::ios::binary);
+    std::size_t size = 0;
+    if (in) {
+      in.seekg(0, std::ios::end);
+      size = static_cast<std::size_t>(in.tellg());
+    }
+    if (rewritten) known.journal_size = 0;
+    if (size < known.journal_size) return broken(journal + " shrank");
+    std::string added(size - known.journal_size, '\0');
+    in.seekg(static_cast<std::streamoff>(known.journal_size));
+    in.read(added.data(), static_cast<std::streamsize>(added.size()));
+    known.journal_size = size;
+    const auto about = [&](std::string text, const std::string& line) {
+      text += journal;
+      text += " for \"";
+      text += line;
+      return text + '"';
+    };
+    std::size_t start = 0;
+    for (const std::string& line : lines) {
+      const std::size_t end = added.find('\n', start);
+      if (end == std::string::npos) return broken(about("no record in ", line));
+      const auto record = nlohmann::json::parse(added.substr(start, end - start), nullptr, false);
+      if (record.is_discarded() || record.value("line", "") != line)
+        return broken(about("a wrong record in ", line));
+      start = end + 1;
+    }
+    if (start != added.size()) return broken("a record without a line in " + journal);
     return true;
   }
 
@@ -331,6 +378,7 @@ class Soak {
   struct Known {
     std::size_t size = 0;
     std::string tail;  // the last bytes known, to see that they stay
+    std::size_t journal_size = 0;
   };
 
   std::mt19937_64 random_;

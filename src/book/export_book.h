@@ -1,0 +1,32 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "report/file_port.h"
+
+// The calculation book: an Excel workbook of the report in which every
+// number the program computed is a formula of the numbers it comes from,
+// rounded where and as the program rounds, so that a reviewer's spreadsheet
+// recomputes the report's numbers.
+namespace aquamere::book {
+
+// Where the book of a report goes unless the user says otherwise: the
+// report's path with ".xlsx" appended.
+std::string default_path(std::string_view report_path);
+
+// Writes the book of the report at `report_path` (with its journal, when
+// there is one) to `book_path`, through the file port. Throws Failure, saying
+// why in Chinese, when the report has no segment or a file cannot be read or
+// written; the book's path is then left as it was.
+void export_book(FilePort& files, const std::string& report_path, const std::string& book_path);
+
+// `aquamere --export-book REPORT [BOOK.xlsx]`, for a program's main: writes
+// the book, prints the path it wrote and returns 0; or prints the reason to
+// `errors` and returns 1 (2 for arguments it cannot use).
+int export_book_command(FilePort& files, const std::vector<std::string>& arguments, std::ostream& out,
+                        std::ostream& errors);
+
+}  // namespace aquamere::book

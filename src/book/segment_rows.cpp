@@ -1,0 +1,306 @@
+#include "book/segment_rows.h"
+
+#include <sstream>
+
+#include "book/columns.h"
+#include "book/formulas.h"
+#include "common/convert.h"
+#include "common/numtext.h"
+#include "designflow/alpha_c_table.h"
+#include "hydraulics/pipe_sizing.h"
+
+namespace aquamere::book {
+namespace {
+
+using formula::fifteen_digits;
+using formula::four_decimals;
+using formula::joined;
+
+Cell text(std::string s, Style style = Style::Number) { return {.value = std::move(s), .style = style}; }
+Cell number(double x, Style style = Style::Number) { return {.value = x, .style = style}; }
+
+// A field of a line as the book shows it: a number when it reads as one.
+Cell entered(const std::string& field) {
+  if (const std::optional<double> x = strict_number(field)) return number(*x, Style::Entered);
+  return text(field, Style::Entered);
+}
+
+// The blank-separated fields of a segment line: label, ΣNg, flow, size,
+// velocity, 1000i, length, running loss.
+std::vector<std::string> fields_of(const std::string& line) {
+  std::istringstream in(line);
+  std::vector<std::string> fields;
+  for (std::string field; in >> field;) fields.push_back(field);
+  return fields;
+}
+
+// Where a Uo falls in the Uo–αc table: the interval it is interpolated in.
+std::string interval_formula(const std::string& uo) {
+  return joined({"IF(OR(", uo, "<", number_text(alpha_c_table.front().uo), ",", uo, ">",
+                 number_text(alpha_c_table.back().uo), "),\"\",MAX(1,SUMPRODUCT((", alpha_c_uo_range(), "<",
+                 uo, ")*1)))"});
+}
+
+// αc between the rows that enclose Uo: (Uo − x0)·(y1 − y0) first, then
+// divided by (x1 − x0), then added to y0, as the program evaluates it.
+std::string interpolation_formula(const std::string& uo, const std::string& interval) {
+  const auto x = [&](const char* offset) {
+    return joined({"INDEX(", alpha_c_uo_range(), ",", interval, offset, ")"});
+  };
+  const auto y = [&](const char* offset) {
+    return joined({"INDEX(", alpha_c_range(), ",", interval, offset, ")"});
+  };
+  return joined({"IF(", interval, R"(="","",)", y(""), "+((", uo, "-", x(""), ")*(", y("+1"), "-", y(""),
+                 "))/(", x("+1"), "-", x(""), "))"});
+}
+
+// Above the table αc is the last row's, as it stands; within it the
+// interpolated αc at four decimals.
+std::string alpha_c_formula(const std::string& uo, const std::string& raw) {
+  return joined({"IF(", uo, ">", number_text(alpha_c_table.back().uo), ",", alpha_c_above_table(), ",",
+                 four_decimals(raw), ")"});
+}
+
+CellValue step_interval(const std::optional<TableStep>& step) {
+  return step ? CellValue(static_cast<double>(step->interval)) : CellValue(std::string());
+}
+CellValue step_alpha_c(const std::optional<TableStep>& step) {
+  return step ? CellValue(step->alpha_c) : CellValue(std::string());
+}
+
+// The check of the size chosen against the velocity limit of the stage its
+// bore ends the walk in.
+std::string velocity_check_formula(const std::string& inner, const std::string& velocity) {
+  std::string check;
+  std::string closing;
+  for (const VelocityStage& stage : velocity_stages) {
+    const std::string within = joined({velocity, stage.at_limit_too ? "<" : "<=", number_text(stage.limit)});
+    if (stage.final_from_mm <= 0) {
+      check += within;
+      break;
+    }
+    check += joined({"IF(", inner, ">=", number_text(stage.final_from_mm), ",", within, ","});
+    closing += ")";
+  }
+  return joined({"IF(", check, closing, ",\"满足\",\"超限\")"});
+}
+
+bool velocity_within(double inner, double velocity) {
+  for (const VelocityStage& stage : velocity_stages) {
+    if (inner >= stage.final_from_mm)
+      return stage.at_limit_too ? velocity < stage.limit : velocity <= stage.limit;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string SegmentRows::at(int column) const { return formula::cell(column, row_); }
+std::string SegmentRows::at(int column, int row) const { return formula::cell(column, row); }
+
+void SegmentRows::remark(std::string_view text) {
+  if (!remarks_.empty()) remarks_ += "；";
+  remarks_ += text;
+}
+
+void SegmentRows::add(const BookSegment& segment) {
+  row_ = next_row_++;
+  remarks_.clear();
+  sheet_.row(row_).resize(column_count);
+  const SegmentRecord* record = segment.record ? &*segment.record : nullptr;
+  if (record == nullptr) {
+    entered_row(segment.line, "无计算记录，照录计算书");
+  } else if (record->command == SegmentRecord::Command::Repeat) {
+    if (!repeat_row(*record)) entered_row(segment.line, "重复管段与所重复的计算不符，照录计算书");
+  } else if (const std::optional<Reproduced> r = reproduce(*record)) {
+    calculation_row(*record, *r);
+  } else {
+    entered_row(segment.line, "计算记录不能重算出计算书的数值，照录计算书");
+  }
+  if (!remarks_.empty()) put(Remarks, text(remarks_, Style::Remark));
+}
+
+void SegmentRows::calculation_row(const SegmentRecord& record, const Reproduced& r) {
+  const Calculation& c = *record.calculation;
+  const bool probability = c.method == Calculation::Method::Probability;
+  put(Label, text(record.label));
+  put(Method, text(probability ? "概率法" : "系数法"));
+  group_cells(c, r);
+  if (probability) {
+    probability_cells(c, r);
+  } else {
+    coefficient_cells(r);
+  }
+  put(FlushValve, number(r.flush_valve));
+  formula(Flow, four_decimals(at(FlowRaw)), r.flow);
+  sizing_cells(c, r);
+  loss_cells(record, r.length, r.friction);
+  calculated_row_ = row_;
+  calculated_fields_ = fields_of(record.line);
+  last_record_ = &record;
+}
+
+// The group's equivalents and the running ΣNg. After a reset of the sums
+// ΣNg is the group's own; otherwise the sum before it, from the row that
+// holds it when that row shows the same number.
+void SegmentRows::group_cells(const Calculation& c, const Reproduced& r) {
+  put(HouseholdNg, number(r.household_ng));
+  put(Households, number(r.households));
+  formula(GroupNg, fifteen_digits(joined({at(HouseholdNg), "*", at(Households)})), r.group_ng);
+  const double before = Value(c.sum_ng_before).leading("");
+  std::string sum;
+  if (c.sum_ng_before.is_empty() || c.sum_ng_before.equals_text("")) {
+    sum = at(GroupNg);
+    if (row_ != first_row_) remark("累计自本段重新开始");
+    sum_shares_ = {};
+  } else if (sum_ng_.row >= 0 && sum_ng_.value == before) {
+    sum = fifteen_digits(joined({at(SumNg, sum_ng_.row), "+", at(GroupNg)}));
+  } else {
+    sum = fifteen_digits(joined({number_text(before), "+", at(GroupNg)}));
+    remark("∑Ng接续前值");
+  }
+  formula(SumNg, sum, r.sum_ng);
+  sum_ng_ = {row_, r.sum_ng};
+}
+
+void SegmentRows::probability_cells(const Calculation& c, const Reproduced& r) {
+  put(Q0, number(r.q0));
+  put(M, number(r.m));
+  put(Kh, number(r.kh));
+  put(T, number(r.t));
+  formula(UoRaw,
+          joined({"(", at(Kh), "*(", at(Q0), "*", at(M), ")*100)/(", at(T), "*(", at(HouseholdNg),
+                  "*0.2)*3600)"}),
+          r.uo_raw);
+  formula(Uo, four_decimals(at(UoRaw)), r.uo);
+  if (c.alpha_c_typed) {
+    put(AlphaC, number(r.alpha_c, Style::Designer));
+    remark("Uo低于表列，αc由设计人员给定");
+  } else {
+    formula(UoInterval, interval_formula(at(UoRaw)), step_interval(r.uo_step));
+    formula(AlphaCRaw, interpolation_formula(at(UoRaw), at(UoInterval)), step_alpha_c(r.uo_step));
+    formula(AlphaC, alpha_c_formula(at(UoRaw), at(AlphaCRaw)), r.alpha_c);
+  }
+  formula(Share, joined({at(GroupNg), "*", at(Uo), "/100"}), r.share);
+  const double before = Value(c.sum_shares_before).leading("");
+  std::string sum;
+  if (sum_shares_.row >= 0 && sum_shares_.value == before) {
+    sum = joined({at(SumShares, sum_shares_.row), "+", fifteen_digits(at(Share))});
+  } else if (before == 0) {
+    sum = fifteen_digits(at(Share));
+  } else {
+    sum = joined({number_text(before), "+", fifteen_digits(at(Share))});
+    remark("∑(Ng·Uo/100)接续前值");
+  }
+  formula(SumSharesRaw, sum, r.sum_shares_raw);
+  formula(SumShares, four_decimals(at(SumSharesRaw)), r.sum_shares);
+  sum_shares_ = {row_, r.sum_shares};
+  formula(MeanUoRaw, joined({"(", at(SumShares), "/", at(SumNg), ")*100"}), r.mean_uo_raw);
+  formula(MeanUo, four_decimals(at(MeanUoRaw)), r.mean_uo);
+  formula(MeanInterval, interval_formula(at(MeanUoRaw)), step_interval(r.mean_step));
+  formula(MeanAlphaCRaw, interpolation_formula(at(MeanUoRaw), at(MeanInterval)), step_alpha_c(r.mean_step));
+  formula(MeanAlphaC, alpha_c_formula(at(MeanUoRaw), at(MeanAlphaCRaw)), r.mean_alpha_c);
+  formula(U, joined({"(1+(", at(SumNg), "-1)^0.49*", at(MeanAlphaC), ")/SQRT(", at(SumNg), ")"}), r.u);
+  formula(FlowRaw, joined({"0.2*", at(U), "*", at(SumNg), "+", at(FlushValve)}), r.flow_raw);
+}
+
+void SegmentRows::coefficient_cells(const Reproduced& r) {
+  put(K, number(r.k));
+  put(Alpha, number(r.alpha));
+  formula(FlowRaw,
+          joined({at(Alpha), "*(SQRT(", at(SumNg), ")*0.2)+", at(K), "*", at(SumNg), "+", at(FlushValve)}),
+          r.flow_raw);
+}
+
+// The size chosen stands as a value; its bore comes from the material's
+// table, its velocity and 1000i from the flow as shown.
+void SegmentRows::sizing_cells(const Calculation& c, const Reproduced& r) {
+  const PipeTable table = tables_.use({.material = c.material, .coef_i = c.coef_i, .inner = c.inner});
+  put(Material, text(c.material));
+  put(Size, text(c.size));
+  formula(Inner, joined({"INDEX(", inner_range(table), ",MATCH(", at(Size), ",", sizes_range(table), ",0))"}),
+          r.inner);
+  formula(VelocityRaw, joined({"1000*((", at(Flow), "*4)/(", at(Inner), "*", at(Inner), "*3.14))"}),
+          r.velocity_raw);
+  formula(Velocity, four_decimals(at(VelocityRaw)), r.velocity);
+  formula(VelocityCheck, velocity_check_formula(at(Inner), at(Velocity)),
+          velocity_within(r.inner, r.velocity) ? "满足" : "超限");
+  formula(FrictionRaw,
+          joined({"((", coefficient_cell(table), "*", at(Flow), "^1.774)/", at(Inner), "^4.774)*100000"}),
+          r.friction_raw);
+  formula(Friction, four_decimals(at(FrictionRaw)), r.friction);
+}
+
+// The segment's loss, and the running loss: from the row that holds it
+// before when that row shows the same number, afresh after a new report or
+// a new start of the program.
+void SegmentRows::loss_cells(const SegmentRecord& record, double length, double friction) {
+  put(Length, number(length));
+  formula(SegmentLoss, joined({at(Friction), "*", at(Length)}), length * friction);
+  const double before = record.running_before.leading("");
+  std::string running;
+  if (record.running_before.is_empty()) {
+    running = fifteen_digits(at(SegmentLoss));
+    if (row_ != first_row_) remark("水损自本段起重新累计");
+  } else if (running_.row >= 0 && rounded_to_15_digits(running_.value) == before) {
+    running = joined({fifteen_digits(at(RunningLoss, running_.row)), "+", fifteen_digits(at(SegmentLoss))});
+  } else {
+    running = joined({number_text(before), "+", fifteen_digits(at(SegmentLoss))});
+    remark("累计水损接续前值");
+  }
+  formula(RunningLoss, running, record.running);
+  running_ = {row_, record.running};
+}
+
+// A repeated segment shows the last calculation's results again under a new
+// label and length: its cells refer to that row.
+bool SegmentRows::repeat_row(const SegmentRecord& record) {
+  const std::vector<std::string> fields = fields_of(record.line);
+  if (calculated_row_ < 0 || fields.size() != 8 || calculated_fields_.size() != 8) return false;
+  for (int field = 1; field <= 5; ++field) {
+    if (fields[static_cast<std::size_t>(field)] != calculated_fields_[static_cast<std::size_t>(field)])
+      return false;
+  }
+  const std::optional<double> length = strict_number(record.length);
+  const double friction = strict_number(fields[5]).value_or(0);
+  if (!length || !survives_a_cell(*length) || friction * *length != record.loss ||
+      running_loss(record) != record.running)
+    return false;
+  const int source = calculated_row_;
+  const std::vector<Cell>& repeated = sheet_.rows[static_cast<std::size_t>(source)];
+  put(Label, text(record.label));
+  put(Method, text("重复"));
+  put(Material, repeated[Material]);
+  put(Size, repeated[Size]);
+  for (const int column : {SumNg, Flow, Inner, Velocity, Friction})
+    formula(column, at(column, source), repeated[static_cast<std::size_t>(column)].value);
+  formula(VelocityCheck, velocity_check_formula(at(Inner), at(Velocity)), repeated[VelocityCheck].value);
+  remark(joined({"重复管段", std::get<std::string>(repeated[Label].value), "的计算结果"}));
+  loss_cells(record, *length, friction);
+  return true;
+}
+
+// A line the book cannot recompute shows its fields as the report has them.
+void SegmentRows::entered_row(const std::string& line, const char* why) {
+  remark(why);
+  const std::vector<std::string> fields = fields_of(line);
+  calculated_row_ = -1;
+  sum_shares_ = {};
+  if (fields.size() != 8) {
+    put(Label, text(fields.empty() ? std::string() : fields.front()));
+    remark(joined({"计算书原文：", line}));
+    running_ = {};
+    sum_ng_ = {};
+    return;
+  }
+  put(Label, text(fields[0]));
+  put(Method, text("照录", Style::Entered));
+  const int columns[] = {SumNg, Flow, Size, Velocity, Friction, Length, RunningLoss};
+  for (std::size_t i = 0; i < std::size(columns); ++i) put(columns[i], entered(fields[i + 1]));
+  const std::optional<double> sum_ng = strict_number(fields[1]);
+  const std::optional<double> running = strict_number(fields[7]);
+  sum_ng_ = sum_ng ? Held{row_, *sum_ng} : Held{};
+  running_ = running ? Held{row_, *running} : Held{};
+}
+
+}  // namespace aquamere::book

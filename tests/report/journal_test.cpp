@@ -1,0 +1,145 @@
+#include "report/journal.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "program_fixture.h"
+#include "report/report_codec.h"
+
+namespace aquamere {
+namespace {
+
+constexpr const char* report = "c:\\file.txt";
+constexpr const char* journal_file = "c:\\file.txt.json";
+
+class Journal : public ProgramTest {
+ protected:
+  // Two segments of a group of 5 flats of 4 equivalents, the report fresh.
+  void SetUp() override {
+    type("t_Ng", "4");
+    type("t_fz", "5");
+    click("mnukill");
+    click("cmdjsmll");
+    click("cmdjsmll");
+  }
+  std::vector<SegmentRecord> records() { return journal::read(disk, report); }
+  // The report's segment lines, as the journal's records must repeat them.
+  std::vector<std::string> segment_lines() {
+    std::vector<std::string> lines;
+    ReportCodec codec;
+    disk.read_lines(report, [&](std::string_view line) {
+      if (line.size() > 1 && line[0] == ' ' && line[1] >= '0' && line[1] <= '9')
+        lines.push_back(codec.decode(line));
+    });
+    return lines;
+  }
+  std::vector<std::string> record_lines() {
+    std::vector<std::string> lines;
+    for (const SegmentRecord& r : records()) lines.push_back(r.line);
+    return lines;
+  }
+};
+
+TEST_F(Journal, HoldsWhatEachSegmentWasWorkedOutFrom) {
+  type("t_Ng", "16");  // Uo below the table: the designer gives αc
+  type("t_fz", "1");
+  dialogs.answer("0.002");
+  click("cmdjsmll");
+  double_click("");  // the same segment again
+  const std::vector<SegmentRecord> r = records();
+  ASSERT_EQ(r.size(), 4u);
+  EXPECT_EQ(record_lines(), segment_lines());
+  const Calculation& first = *r[0].calculation;
+  EXPECT_EQ(first.uo_text, "3.5446");
+  EXPECT_NEAR(first.uo.value(), 3.5445601852, 1e-10);  // unrounded
+  EXPECT_TRUE(first.sum_ng_before.is_empty());
+  EXPECT_EQ(first.material, "PP-R");
+  EXPECT_EQ(first.coef_i, static_cast<double>(8.9696f));
+  EXPECT_EQ(r[1].calculation->sum_ng_before, Value(20.0));
+  EXPECT_EQ(r[1].running_before, Value(r[0].running));
+  const Calculation& typed = *r[2].calculation;
+  EXPECT_TRUE(typed.alpha_c_typed);
+  EXPECT_EQ(typed.alpha_c, "0.002");
+  EXPECT_EQ(r[3].command, SegmentRecord::Command::Repeat);
+  EXPECT_FALSE(r[3].calculation);
+  EXPECT_EQ(r[3].label, "4-5");
+}
+
+// Whatever fails, the event changes neither file, and after it the report's
+// segment lines and the journal's records are still the same list.
+TEST_F(Journal, AFailedEventLeavesBothFilesAsTheyWere) {
+  const auto calculate = [&] { click("cmdjsmll"); };
+  const auto repeat = [&] { double_click(""); };
+  const auto batch = [&] {
+    type("t_fs", "3");
+    double_click("t_fs");
+  };
+  const auto clear = [&] { click("mnukill"); };
+  const auto refused = [&] {
+    type("t_q0", "");
+    click("cmdjsmll");
+    type("t_q0", "250");
+  };
+  struct Case {
+    const char* what;
+    std::function<void()> event;
+    const char* broken;
+  };
+  const Case cases[] = {
+      {"calculate, journal", calculate, journal_file},
+      {"calculate, report", calculate, report},
+      {"repeat, journal", repeat, journal_file},
+      {"batch, journal", batch, journal_file},
+      {"clear, journal", clear, journal_file},
+      {"clear, report", clear, report},
+      {"calculate refused", refused, ""},
+  };
+  for (const Case& c : cases) {
+    const auto files_before = disk.files;
+    disk.broken_paths = {c.broken};
+    dialogs.forget();
+    c.event();
+    disk.broken_paths.clear();
+    EXPECT_EQ(dialogs.shown().size(), 1u) << c.what;
+    EXPECT_EQ(disk.files, files_before) << c.what;
+    EXPECT_EQ(record_lines(), segment_lines()) << c.what;
+  }
+}
+
+TEST_F(Journal, ClearingTheReportClearsItsJournal) {
+  click("mnukill");
+  EXPECT_EQ(disk.files.at(journal_file), "");
+  click("cmdjsmll");
+  EXPECT_EQ(record_lines(), segment_lines());
+  // A journal that could not be emptied after the clearing still counts
+  // nothing from before the line that marks it; a line that is no record
+  // (cut short, edited by hand) is passed over.
+  disk.files[journal_file] = disk.files.at(journal_file) + "{\"cleared\":true}\n{\"command\":\n";
+  EXPECT_TRUE(records().empty());
+}
+
+// Whatever a box holds comes back from the journal as it was, and bytes
+// that are no UTF-8 as U+FFFD, the line staying JSON.
+TEST(JournalLine, KeepsEveryTextABoxCanHold) {
+  const std::pair<std::string, std::string> texts[] = {
+      {"a\"b\\c", "a\"b\\c"},
+      {"\t\x01\n", "\t\x01\n"},
+      {"∑Ng 户当量 😀", "∑Ng 户当量 😀"},
+      {"\xff\x31\xe6\x88", "\xEF\xBF\xBD\x31\xEF\xBF\xBD\xEF\xBF\xBD"},
+      {"\xc0\xafx", "\xEF\xBF\xBD\xEF\xBF\xBDx"}};
+  for (const auto& [text, back] : texts) {
+    MemoryFiles disk;
+    const SegmentRecord record{.calculation = Calculation{.household_ng = text}, .line = text, .running = 1};
+    disk.files[journal_file] = journal::line_of(record);
+    const std::vector<SegmentRecord> read = journal::read(disk, report);
+    ASSERT_EQ(read.size(), 1u) << text;
+    EXPECT_EQ(read[0].line, back);
+    EXPECT_EQ(read[0].calculation->household_ng, back);
+  }
+}
+
+}  // namespace
+}  // namespace aquamere
