@@ -2,7 +2,9 @@
 // bare Win32 program that paints one window of the same size with one
 // Chinese label, and beside the same bare program with the program's
 // manifest, which loads common controls 6 and their theme as the program
-// does. Every repetition starts each probe as a fresh process, in an order
+// does. For reference it also starts the main window's native controls made
+// straight from its layout with no program behind them (the floor that any
+// window of these controls pays). Every repetition starts each probe as a fresh process, in an order
 // drawn at random, and times it from the spawn to the end of its first
 // paint (see first_paint.h).
 //
@@ -85,14 +87,15 @@ int main(int argc, char** argv) {
   using namespace aquamere::bench;
   const int repetitions = argc > 1 ? std::atoi(argv[1]) : 15;
   const std::wstring probes[] = {beside_me(L"aquamere-app-probe.exe"), beside_me(L"aquamere-bare-probe.exe"),
-                                 beside_me(L"aquamere-themed-probe.exe")};
+                                 beside_me(L"aquamere-themed-probe.exe"),
+                                 beside_me(L"aquamere-controls-probe.exe")};
   constexpr std::size_t count = std::size(probes);
   std::vector<double> times[count];
   Report sizes[count]{};
   std::mt19937 random(20261207);
   run_probe(probes[0]);  // the first start of all loads the system's files into memory
   for (int r = 0; r < repetitions; ++r) {
-    std::size_t order[count] = {0, 1, 2};
+    std::size_t order[count] = {0, 1, 2, 3};
     std::shuffle(std::begin(order), std::end(order), random);
     for (const std::size_t which : order) {
       const auto report = run_probe(probes[which]);
@@ -113,5 +116,7 @@ int main(int argc, char** argv) {
   }
   const bool met = print_row("start-up to first paint", median(times[0]), median(times[1]), target);
   print_row("  beside a themed bare window", median(times[0]), median(times[2]), target);
+  print_row("  beside its controls alone", median(times[0]), median(times[3]), std::nullopt);
+  print_row("its controls alone, bare", median(times[3]), median(times[1]), std::nullopt);
   return met ? 0 : 1;
 }

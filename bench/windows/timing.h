@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,8 +13,8 @@ double now_seconds();
 double median(std::vector<double> samples);
 
 // One row of the benchmark table: the measure's median beside its
-// baseline's, their ratio against the target, and PASS or MISS. Returns
-// whether the target was met.
-bool print_row(const std::string& name, double measure, double baseline, double target);
+// baseline's, their ratio against the target, and PASS or MISS; a row for
+// reference has no target. Returns whether the target was met.
+bool print_row(const std::string& name, double measure, double baseline, std::optional<double> target);
 
 }  // namespace aquamere::bench
