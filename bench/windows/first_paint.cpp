@@ -36,4 +36,29 @@ void report_first_paint() {
   hook = SetWindowsHookExW(WH_GETMESSAGE, &on_message, nullptr, GetCurrentThreadId());
 }
 
+HWND make_probe_window(int client_width, int client_height, HMENU menu_bar) {
+  WNDCLASSEXW c{};
+  c.cbSize = sizeof c;
+  c.lpfnWndProc = &DefWindowProcW;
+  c.hInstance = GetModuleHandleW(nullptr);
+  c.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  c.lpszClassName = L"Probe";
+  RegisterClassExW(&c);
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+  RECT frame{0, 0, client_width, client_height};
+  AdjustWindowRectEx(&frame, style, TRUE, 0);
+  return CreateWindowExW(0, L"Probe", L"Aquamere", style, CW_USEDEFAULT, CW_USEDEFAULT,
+                         frame.right - frame.left, frame.bottom - frame.top, nullptr, menu_bar, c.hInstance,
+                         nullptr);
+}
+
+int run_message_loop() {
+  MSG message{};
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return 0;
+}
+
 }  // namespace aquamere::bench
