@@ -1,7 +1,6 @@
 #include "book/reproduce.h"
 
 #include <charconv>
-#include <cmath>
 
 #include "common/convert.h"
 #include "common/failure.h"
@@ -33,11 +32,7 @@ double input(const std::string& text) {
 std::optional<TableStep> table_step(double uo) {
   const AlphaCLookup lookup = look_up_alpha_c(uo);
   if (lookup.range != AlphaCLookup::Range::Within) return std::nullopt;
-  int interval = 1;
-  while (interval + 1 < static_cast<int>(alpha_c_table.size()) &&
-         uo > alpha_c_table[static_cast<std::size_t>(interval)].uo)
-    ++interval;
-  return TableStep{interval, lookup.alpha_c};
+  return TableStep{static_cast<int>(lookup.row) + 1, lookup.alpha_c};
 }
 
 // αc as the program shows it; below the table only the designer's answer.
@@ -106,10 +101,9 @@ void sizing(const Calculation& c, Reproduced& r) {
   expect(choice.size == c.size && choice.velocity == c.velocity && choice.friction == c.friction);
   r.size_index = choice.index;
   r.inner = inner[choice.index];
-  r.velocity_raw = 1000 * ((r.flow * 4) / (r.inner * r.inner * 3.14));
+  r.velocity_raw = velocity(r.flow, r.inner);
   r.velocity = strict_number(c.velocity, "");
-  r.friction_raw =
-      ((static_cast<double>(coef_i) * std::pow(r.flow, 1.774)) / std::pow(r.inner, 4.774)) * 100000;
+  r.friction_raw = friction(r.flow, r.inner, coef_i);
   r.friction = strict_number(c.friction, "");
   expect(four_decimal_text(r.velocity_raw) == c.velocity && four_decimal_text(r.friction_raw) == c.friction);
 }

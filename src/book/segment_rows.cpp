@@ -149,7 +149,7 @@ void SegmentRows::group_cells(const Calculation& c, const Reproduced& r) {
   formula(GroupNg, fifteen_digits(joined({at(HouseholdNg), "*", at(Households)})), r.group_ng);
   const double before = Value(c.sum_ng_before).leading("");
   std::string sum;
-  if (c.sum_ng_before.is_empty() || c.sum_ng_before.equals_text("")) {
+  if (c.sums_reset()) {
     sum = at(GroupNg);
     if (row_ != first_row_) remark("累计自本段重新开始");
     sum_shares_ = {};

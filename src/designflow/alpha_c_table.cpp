@@ -14,7 +14,7 @@ AlphaCLookup look_up_alpha_c(double uo) {
     const bool above_low = i == 0 ? uo >= low.uo : uo > low.uo;
     if (above_low && uo <= high.uo) {
       const double rise = (uo - low.uo) * (high.alpha_c - low.alpha_c);
-      return {AlphaCLookup::Range::Within, low.alpha_c + rise / (high.uo - low.uo)};
+      return {AlphaCLookup::Range::Within, low.alpha_c + rise / (high.uo - low.uo), i};
     }
   }
   return {AlphaCLookup::Range::Above};

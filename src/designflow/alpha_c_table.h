@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 
 namespace aquamere {
@@ -33,7 +34,8 @@ inline constexpr std::array<AlphaCRow, 12> alpha_c_table = {{
 struct AlphaCLookup {
   enum class Range { Below, Within, Above };
   Range range;
-  double alpha_c = 0;  // interpolated, unrounded; only Within
+  double alpha_c = 0;   // interpolated, unrounded; only Within
+  std::size_t row = 0;  // the table's row that begins the interval; only Within
 };
 
 // Linear interpolation between the rows that enclose `uo`. The first interval

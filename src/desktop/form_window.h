@@ -6,16 +6,12 @@
 #include <string>
 
 #include "common/form.h"
+#include "frontend/form_windows.h"
 
 class QAction;
 class QButtonGroup;
 
 namespace aquamere {
-
-class Program;
-
-// What the user did, to be run in the program; the desktop shows the outcome.
-using UserAction = std::function<void(Program&)>;
 
 // The Qt window of one model window, built from its form: a fixed client
 // area of the form's size holding a widget per control (each named as the
@@ -30,6 +26,14 @@ class FormWindow : public QMainWindow {
   // changed since the form last shown; what the user typed or clicked counts
   // as shown, so the program's own answer is never echoed back.
   void show_form(const Form& form);
+  bool visible() const { return isVisible(); }
+  void set_visible(bool shown) {
+    if (isVisible() != shown) setVisible(shown);
+  }
+  void bring_to_front() {
+    raise();
+    activateWindow();
+  }
 
   // The widget of a control, nullptr for a menu item or an unknown name.
   QWidget* control(std::string_view name) const;

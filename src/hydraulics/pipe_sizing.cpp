@@ -8,11 +8,7 @@ namespace aquamere {
 namespace {
 
 // The velocity as shown, to four decimals, m/s.
-Fixed4 velocity(double qg, double dj) {
-  const double flow_term = arith::finite(qg * 4, "流速");
-  const double bore_term = arith::finite(dj * dj * 3.14, "流速");
-  return Fixed4::from(arith::finite(1000 * arith::divide(flow_term, bore_term, "流速"), "流速"));
-}
+Fixed4 shown_velocity(double qg, double dj) { return Fixed4::from(velocity(qg, dj)); }
 
 // The walk judges the velocity as shown: its four decimals read as a number.
 bool too_fast(Fixed4 velocity, const VelocityStage& stage) {
@@ -22,13 +18,23 @@ bool too_fast(Fixed4 velocity, const VelocityStage& stage) {
 
 }  // namespace
 
-std::string velocity_text(double qg, double dj) { return velocity(qg, dj).text(); }
+double velocity(double qg, double dj) {
+  const double flow_term = arith::finite(qg * 4, "流速");
+  const double bore_term = arith::finite(dj * dj * 3.14, "流速");
+  return arith::finite(1000 * arith::divide(flow_term, bore_term, "流速"), "流速");
+}
 
-std::string friction_text(double qg, double dj, float coef_i) {
+std::string velocity_text(double qg, double dj) { return shown_velocity(qg, dj).text(); }
+
+double friction(double qg, double dj, float coef_i) {
   const double flow_term =
       arith::finite(static_cast<double>(coef_i) * arith::power(qg, 1.774, "1000i"), "1000i");
   const double gradient = arith::divide(flow_term, arith::power(dj, 4.774, "1000i"), "1000i");
-  return four_decimal_text(arith::finite(gradient * 100000, "1000i"));
+  return arith::finite(gradient * 100000, "1000i");
+}
+
+std::string friction_text(double qg, double dj, float coef_i) {
+  return four_decimal_text(friction(qg, dj, coef_i));
 }
 
 SizeRange candidate_sizes(double qg) {
@@ -42,9 +48,9 @@ SizeRange candidate_sizes(double qg) {
 SizeChoice choose_pipe_size(std::string_view flow, const InnerDiameters& inner, float coef_i) {
   const double qg = strict_number(flow, flow_quantity);
   std::size_t k = 0;
-  Fixed4 shown = velocity(qg, inner[k]);
+  Fixed4 shown = shown_velocity(qg, inner[k]);
   for (const VelocityStage& stage : velocity_stages) {
-    while (k + 1 < size_count && too_fast(shown, stage)) shown = velocity(qg, inner[++k]);
+    while (k + 1 < size_count && too_fast(shown, stage)) shown = shown_velocity(qg, inner[++k]);
     if (inner[k] >= stage.final_from_mm) break;
   }
   return {k, nominal_sizes[k], shown.text(), friction_text(qg, inner[k], coef_i)};

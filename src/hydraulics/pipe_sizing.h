@@ -17,12 +17,15 @@ inline constexpr std::string_view flow_quantity = "设计秒流量";
 inline constexpr std::string_view diameter_quantity = "管道内径";
 
 // Mean velocity in m/s of qg l/s through a pipe of dj mm inner diameter,
-// with 3.14 for π as the design tables are drawn up; as 4-decimal text.
+// with 3.14 for π as the design tables are drawn up: unrounded, and as
+// 4-decimal text.
+double velocity(double qg, double dj);
 std::string velocity_text(double qg, double dj);
 
 // The unit friction loss "1000i" of the plastic-pipe formula
-// i = coef · qg^1.774 / dj^4.774 (× 10^5 for l/s and mm), as 4-decimal text.
-// coef_i is the material constant kept in single precision.
+// i = coef · qg^1.774 / dj^4.774 (× 10^5 for l/s and mm): unrounded, and as
+// 4-decimal text. coef_i is the material constant kept in single precision.
+double friction(double qg, double dj, float coef_i);
 std::string friction_text(double qg, double dj, float coef_i);
 
 // The sizes worth listing for a flow: [first, end) indices into De20 … De110.

@@ -143,17 +143,10 @@ void DiskFiles::append(const std::string& path, std::string_view bytes) { write_
 
 void DiskFiles::replace(const std::string& path, std::string_view bytes) { write_file(path, O_TRUNC, bytes); }
 
-// Reads in large chunks.
 void DiskFiles::read_lines(const std::string& path, const std::function<void(std::string_view)>& line) {
-  constexpr std::size_t chunk_size = 1 << 20;
   OpenFile file(path, O_RDONLY);
   file.require_plain_file();
-  std::vector<char> buffer(chunk_size);
-  LineSplitter lines;
-  for (std::string_view chunk = file.read_chunk(buffer); !chunk.empty(); chunk = file.read_chunk(buffer)) {
-    lines.feed(chunk, line);
-  }
-  lines.finish(line);
+  read_in_chunks([&](std::vector<char>& buffer) { return file.read_chunk(buffer); }, line);
 }
 
 std::optional<std::uintmax_t> DiskFiles::size(const std::string& path) {

@@ -213,19 +213,13 @@ void DiskFiles::replace(const std::string& path, std::string_view bytes) {
   file.close();
 }
 
-// Reads in large chunks. A folder is named as such, as the POSIX port does.
+// A folder is named as such, as the POSIX port does.
 void DiskFiles::read_lines(const std::string& path, const std::function<void(std::string_view)>& line) {
-  constexpr std::size_t chunk_size = 1 << 20;
   if (!path.empty() && is_folder(path)) {
     throw Failure("无法读取计算书“" + path + "”：这是一个文件夹，不是文件。");
   }
   OpenFile file(path, GENERIC_READ, OPEN_EXISTING, "无法读取");
-  std::vector<char> buffer(chunk_size);
-  LineSplitter lines;
-  for (std::string_view chunk = file.read_chunk(buffer); !chunk.empty(); chunk = file.read_chunk(buffer)) {
-    lines.feed(chunk, line);
-  }
-  lines.finish(line);
+  read_in_chunks([&](std::vector<char>& buffer) { return file.read_chunk(buffer); }, line);
 }
 
 // A missing file, or a missing folder on the way to it, has no size.

@@ -51,6 +51,11 @@ std::string text_of(const json& j, const char* key) {
   return m.is_string() ? m.get<std::string>() : std::string();
 }
 
+bool flag_of(const json& j, const char* key) {
+  const json& m = member(j, key);
+  return m.is_boolean() && m.get<bool>();
+}
+
 void write_calculation(JsonWriter& out, const Calculation& c) {
   const bool probability = c.method == Method::Probability;
   out.text("method", probability ? "probability" : "coefficient");
@@ -83,7 +88,7 @@ void write_calculation(JsonWriter& out, const Calculation& c) {
     out.close();
   }
   out.open("sums");
-  out.boolean("reset", c.sum_ng_before.is_empty() || c.sum_ng_before.equals_text(""));
+  out.boolean("reset", c.sums_reset());
   value(out, "sum_ng_before", c.sum_ng_before);
   value(out, "sum_shares_before", c.sum_shares_before);
   out.text("sum_ng", c.sum_ng);
@@ -123,7 +128,7 @@ Calculation calculation_of(const json& j) {
   c.uo = optional_of(member(uo, "value"));
   c.uo_text = text_of(uo, "text");
   c.alpha_c = text_of(uo, "alpha_c");
-  c.alpha_c_typed = member(uo, "alpha_c_typed").is_boolean() && member(uo, "alpha_c_typed").get<bool>();
+  c.alpha_c_typed = flag_of(uo, "alpha_c_typed");
   c.share = optional_of(member(uo, "share"));
   const json& mean = member(j, "mean");
   c.mean_uo = optional_of(member(mean, "value"));
@@ -136,7 +141,7 @@ Calculation calculation_of(const json& j) {
   c.sum_shares = text_of(sums, "sum_shares");
   const json& flow = member(j, "flow");
   c.u = optional_of(member(flow, "u"));
-  c.flush_valve = member(flow, "flush_valve").is_boolean() && member(flow, "flush_valve").get<bool>();
+  c.flush_valve = flag_of(flow, "flush_valve");
   c.flow = optional_of(member(flow, "value"));
   c.flow_text = text_of(flow, "text");
   const json& pipe = member(j, "pipe");

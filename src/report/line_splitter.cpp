@@ -29,4 +29,13 @@ void LineSplitter::finish(const LineFn& line) {
   straddling_.clear();
 }
 
+void read_in_chunks(const std::function<std::string_view(std::vector<char>& buffer)>& read,
+                    const LineSplitter::LineFn& line) {
+  constexpr std::size_t chunk_size = 1 << 20;
+  std::vector<char> buffer(chunk_size);
+  LineSplitter lines;
+  for (std::string_view chunk = read(buffer); !chunk.empty(); chunk = read(buffer)) lines.feed(chunk, line);
+  lines.finish(line);
+}
+
 }  // namespace aquamere

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace aquamere {
 
@@ -20,5 +21,10 @@ class LineSplitter {
  private:
   std::string straddling_;
 };
+
+// Reads a file in chunks of 1 MB and hands on its lines. `read` fills the
+// buffer with the next chunk and returns what it read, empty at the end.
+void read_in_chunks(const std::function<std::string_view(std::vector<char>& buffer)>& read,
+                    const LineSplitter::LineFn& line);
 
 }  // namespace aquamere

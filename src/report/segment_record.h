@@ -55,6 +55,10 @@ struct Calculation {
   std::array<double, 9> inner{};
   std::string size, velocity, friction;
 
+  // Whether the sums were reset before this group joined them: ΣNg before
+  // it holds nothing, or an empty text.
+  bool sums_reset() const { return sum_ng_before.is_empty() || sum_ng_before.equals_text(""); }
+
   friend bool operator==(const Calculation&, const Calculation&) = default;
 };
 

@@ -187,10 +187,10 @@ void FormWindow::show_form(const Form& form) {
   showing_ = false;
 }
 
-void FormWindow::set_visible(bool visible) {
-  if (Handle(hwnd_).visible() == visible) return;
-  ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
-  if (!visible || opened_) return;
+void FormWindow::set_visible(bool shown) {
+  if (visible() == shown) return;
+  ShowWindow(hwnd_, shown ? SW_SHOW : SW_HIDE);
+  if (!shown || opened_) return;
   opened_ = true;
   const std::vector<const Control*> order = tab_order(form_);
   if (order.empty()) return;
@@ -199,7 +199,9 @@ void FormWindow::set_visible(bool visible) {
   showing_ = false;
 }
 
-void FormWindow::raise() const {
+bool FormWindow::visible() const { return Handle(hwnd_).visible(); }
+
+void FormWindow::bring_to_front() const {
   SetForegroundWindow(hwnd_);
   BringWindowToTop(hwnd_);
 }

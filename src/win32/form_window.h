@@ -9,16 +9,10 @@
 #include <vector>
 
 #include "common/form.h"
+#include "frontend/form_windows.h"
 #include "win32/fonts.h"
 
-namespace aquamere {
-class Program;
-}
-
 namespace aquamere::win32 {
-
-// What the user did, to be run in the program; the desktop shows the outcome.
-using UserAction = std::function<void(Program&)>;
 
 // The native top-level window of one model window: a fixed client area of
 // the form's size at the screen's density, a native control per control in
@@ -38,8 +32,9 @@ class FormWindow {
   void show_form(const Form& form);
   // Shows or hides the window; the first time it is shown, the first
   // control in the tab order takes the focus.
-  void set_visible(bool visible);
-  void raise() const;
+  void set_visible(bool shown);
+  bool visible() const;
+  void bring_to_front() const;
 
   HWND hwnd() const { return hwnd_; }
   const std::string& name() const { return name_; }

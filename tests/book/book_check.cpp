@@ -20,8 +20,8 @@
 #include "common/convert.h"
 #include "common/numtext.h"
 #include "report/disk_files.h"
-#include "report/report_codec.h"
 #include "scenario/book_cells.h"
+#include "scenario/report_lines.h"
 
 namespace {
 
@@ -171,14 +171,6 @@ std::vector<int> computed_columns(const std::string& method, bool designer_alpha
   return columns;
 }
 
-std::vector<std::string> report_lines(const std::string& path) {
-  DiskFiles disk;
-  ReportCodec codec;
-  std::vector<std::string> lines;
-  disk.read_lines(path, [&](std::string_view line) { lines.push_back(codec.decode(line)); });
-  return lines;
-}
-
 // The friction loss and the total head loss of the report's last summary,
 // when it follows the last segment line.
 std::vector<double> last_summary(const std::vector<std::string>& lines) {
@@ -240,7 +232,7 @@ void check_row(const BookSegment& segment, const Rows& rows, std::size_t r,
 
 int check_book(const std::string& report, const std::string& book, const std::string& csv,
                int entered_expected) {
-  const std::vector<std::string> lines = report_lines(report);
+  const std::vector<std::string> lines = scenario::report_lines(report);
   DiskFiles disk;
   const ReportSegments segments = read_segments(disk, report);
   const Rows rows = read_csv(csv);
