@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "book/calculation_sheet.h"
-#include "book/formulas.h"
 #include "book/scratch_folder.h"
 #include "book/segments.h"
 #include "book/tables.h"
@@ -37,7 +36,7 @@ class ScratchFile {
  public:
   ScratchFile() : folder_(scratch_folder()) {
     std::random_device random;
-    path_ = formula::joined({folder_, "/aquamere-book-", std::to_string(random()), ".xlsx"});
+    path_ = folder_ + "/aquamere-book-" + std::to_string(random()) + ".xlsx";
   }
   ScratchFile(const ScratchFile&) = delete;
   ScratchFile& operator=(const ScratchFile&) = delete;
