@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -15,19 +16,21 @@
 namespace aquamere {
 
 // A disk in memory: files by path, with a switch that makes every access
-// fail as an unwritable path would, or only the access to some paths.
+// fail as an unwritable path would, or only the access to some paths, and
+// one that lets a number of writes through before the next one fails.
 class MemoryFiles : public FilePort {
  public:
   std::map<std::string, std::string> files;
   bool broken = false;
   std::set<std::string> broken_paths;
+  int writes_before_failure = -1;  // -1: no write fails
 
   void append(const std::string& path, std::string_view bytes) override {
-    check(path);
+    check_write(path);
     files[path].append(bytes);
   }
   void replace(const std::string& path, std::string_view bytes) override {
-    check(path);
+    check_write(path);
     files[path] = std::string(bytes);
   }
   // Fails before it changes anything, as the disk's atomic replace does.
@@ -44,6 +47,14 @@ class MemoryFiles : public FilePort {
       rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
     }
   }
+  std::optional<FileTail> read_tail(const std::string& path, std::uintmax_t count) override {
+    check(path);
+    const auto file = files.find(path);
+    if (file == files.end()) return std::nullopt;
+    const std::string& bytes = file->second;
+    const std::size_t from = bytes.size() - static_cast<std::size_t>(std::min<std::uintmax_t>(count, bytes.size()));
+    return FileTail{.size = bytes.size(), .bytes = bytes.substr(from)};
+  }
   std::optional<std::uintmax_t> size(const std::string& path) override {
     check(path);
     const auto file = files.find(path);
@@ -51,13 +62,18 @@ class MemoryFiles : public FilePort {
     return file->second.size();
   }
   void cut(const std::string& path, std::uintmax_t size) override {
-    check(path);
+    check_write(path);
     files.at(path).resize(static_cast<std::size_t>(size));
   }
 
  private:
   void check(const std::string& path) const {
     if (broken || broken_paths.contains(path)) throw Failure("无法打开计算书“" + path + "”：拒绝访问。");
+  }
+  void check_write(const std::string& path) {
+    check(path);
+    if (writes_before_failure == 0) throw Failure("无法写入计算书“" + path + "”：磁盘已满。");
+    if (writes_before_failure > 0) --writes_before_failure;
   }
 };
 

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -122,6 +123,25 @@ class OpenFile {
     if (::ftruncate(fd_, static_cast<off_t>(size)) != 0) fail("无法写入", path_, errno);
   }
 
+  // The last `count` bytes of a plain file and its size.
+  FileTail read_tail(std::uintmax_t count) {
+    struct stat status {};
+    if (::fstat(fd_, &status) != 0) fail("无法读取", path_, errno);
+    FileTail tail{.size = static_cast<std::uintmax_t>(status.st_size)};
+    tail.bytes.resize(static_cast<std::size_t>(std::min(count, tail.size)));
+    std::size_t got = 0;
+    while (got < tail.bytes.size()) {
+      const auto at = static_cast<off_t>(tail.size - tail.bytes.size() + got);
+      const ssize_t n = ::pread(fd_, tail.bytes.data() + got, tail.bytes.size() - got, at);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) fail("无法读取", path_, errno);
+      if (n == 0) break;  // cut shorter meanwhile
+      got += static_cast<std::size_t>(n);
+    }
+    tail.bytes.resize(got);
+    return tail;
+  }
+
   // Reads the next chunk into `buffer`; an empty view at the end.
   std::string_view read_chunk(std::vector<char>& buffer) {
     for (;;) {
@@ -240,6 +260,13 @@ void DiskFiles::read_lines(const std::string& path, const std::function<void(std
   OpenFile file(path, O_RDONLY);
   file.require_plain_file();
   read_in_chunks([&](std::vector<char>& buffer) { return file.read_chunk(buffer); }, line);
+}
+
+std::optional<FileTail> DiskFiles::read_tail(const std::string& path, std::uintmax_t count) {
+  if (!size(path)) return std::nullopt;
+  OpenFile file(path, O_RDONLY);
+  file.require_plain_file();
+  return file.read_tail(count);
 }
 
 std::optional<std::uintmax_t> DiskFiles::size(const std::string& path) {

@@ -38,6 +38,12 @@ class FileFailure : public Failure {
   std::string doing_, path_, reason_;
 };
 
+// The end of a file: its size when it was read and its last bytes.
+struct FileTail {
+  std::uintmax_t size = 0;
+  std::string bytes;
+};
+
 // The report's way to the disk: every call opens the file, does its one job
 // and closes it again, so the file is never held open between two user
 // actions. Each call throws Failure (naming the path and the system's
@@ -57,6 +63,10 @@ class FilePort {
   // Calls `line` for each line of the file, without its line end, in order.
   virtual void read_lines(const std::string& path,
                           const std::function<void(std::string_view line)>& line) = 0;
+  // The last `count` bytes of the file (all of it when it is shorter) and
+  // its size, read in one opening; nothing when there is no such file. Only
+  // a plain file is read: the end of a device is no report's.
+  virtual std::optional<FileTail> read_tail(const std::string& path, std::uintmax_t count) = 0;
   // The file's size in bytes; nothing when there is no such file.
   virtual std::optional<std::uintmax_t> size(const std::string& path) = 0;
   // Cuts the file back to its first `size` bytes, taking back what an event
