@@ -17,13 +17,14 @@ namespace aquamere {
 
 // A disk in memory: files by path, with a switch that makes every access
 // fail as an unwritable path would, or only the access to some paths, and
-// one that lets a number of writes through before the next one fails.
+// one that lets a number of writes through before one fails, as a disk that
+// is full for a moment.
 class MemoryFiles : public FilePort {
  public:
   std::map<std::string, std::string> files;
   bool broken = false;
   std::set<std::string> broken_paths;
-  int writes_before_failure = -1;  // -1: no write fails
+  int writes_before_failure = -1;  // below 0: no write fails
 
   void append(const std::string& path, std::string_view bytes) override {
     check_write(path);
@@ -72,8 +73,8 @@ class MemoryFiles : public FilePort {
   }
   void check_write(const std::string& path) {
     check(path);
-    if (writes_before_failure == 0) throw Failure("无法写入计算书“" + path + "”：磁盘已满。");
-    if (writes_before_failure > 0) --writes_before_failure;
+    if (writes_before_failure >= 0 && writes_before_failure-- == 0)
+      throw Failure("无法写入计算书“" + path + "”：磁盘已满。");
   }
 };
 

@@ -40,6 +40,8 @@ constexpr Arity arities[] = {
     {"answer", 1, 1},
     {"cancel", 0, 0},
     {"screenshot", 2, 2},
+    {"restart", 0, 0},
+    {"append-report", 1, 1},
     {"expect", 2, 2},
     {"expect-list", 1, -1},
     {"expect-align", 2, 2},
