@@ -155,8 +155,9 @@ class Win32Windows : public ProgramTest {
   }
 };
 
-// Ctrl+C in a focused text box copies; on the background it opens the
-// Uo-αc table, as its menu item says.
+// Ctrl+C in a focused text box copies and Ctrl+Z takes back a cut; on the
+// background Ctrl+C opens the Uo-αc table and Ctrl+Z undoes a segment, as
+// their menu items say.
 TEST_F(Win32Windows, CtrlKeysEditAFocusedTextBoxAndReachTheMenuFromTheBackground) {
   HWND box = main_window().control("t_q0");
   SetFocus(box);
@@ -164,10 +165,50 @@ TEST_F(Win32Windows, CtrlKeysEditAFocusedTextBoxAndReachTheMenuFromTheBackground
   EXPECT_EQ(program.find_window("Fmuo"), nullptr);
   press(box, 'A', true);
   EXPECT_EQ(SendMessageW(box, EM_GETSEL, 0, 0), MAKELRESULT(0, 3));
+  press(box, 'X', true);
+  EXPECT_EQ(text("t_q0"), "");
+  press(box, 'Z', true);
+  EXPECT_EQ(text("t_q0"), "250");
+  EXPECT_TRUE(dialogs.shown().empty());
   SendMessageW(main_window().hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+  press(GetFocus(), 'Z', true);
+  EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"无法撤销上一管段：计算书“c:\\file.txt”中没有管段记录。"});
   press(GetFocus(), 'C', true);
   ASSERT_NE(program.find_window("Fmuo"), nullptr);
   EXPECT_TRUE(IsWindowVisible(desktop.window("Fmuo")->hwnd()));
+}
+
+// An undo whose write fails leaves every control showing what it showed,
+// and the files as they were.
+TEST_F(Win32Windows, AFailedUndoLeavesTheControlsAsTheyWere) {
+  type("t_Ng", "4");
+  click("mnukill");
+  click("cmdjsmll");
+  click("cmdjsmll");
+  desktop.sync();
+  const auto shown = [this] {
+    std::vector<std::string> texts;
+    for (const Control& c : main().controls) {
+      HWND native = main_window().control(c.name);
+      if (native == nullptr) continue;
+      texts.push_back(Handle(native).text());
+      if (c.kind == Kind::ListBox) {
+        for (const std::string& line : ListBox(native).lines()) texts.push_back(line);
+      }
+    }
+    return texts;
+  };
+  const std::vector<std::string> before = shown();
+  ASSERT_EQ(Handle(main_window().control("lab_2")).text(), "2-3");
+  const auto files = disk.files;
+  disk.writes_before_failure = 1;  // the journal cannot be cut back
+  desktop.act([](Program& p) { p.click("frmmain", "mnuundo"); });
+  EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"无法写入计算书“c:\\file.txt.json”：磁盘已满。"});
+  EXPECT_EQ(shown(), before);
+  EXPECT_EQ(disk.files, files);
+  desktop.act([](Program& p) { p.click("frmmain", "mnuundo"); });
+  EXPECT_EQ(Handle(main_window().control("lab_2")).text(), "1-2");
+  EXPECT_EQ(Handle(main_window().control("t_nguo")).text(), "4");
 }
 
 // Moved to a screen of 144 dots an inch, the window and its controls grow
