@@ -112,6 +112,7 @@ class FrmMain {
   // The window as it now stands, for the record of the segment to come.
   WindowBefore window_before() const;
   void put_back(const WindowBefore& before);
+  void put_back_text(const std::string& name, const std::string& text);
   void put_material_in_force(const std::string& name);
   void list_again(const WindowBefore::Listed& listed);
   // The segment counter and the label that goes with it.

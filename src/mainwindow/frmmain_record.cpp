@@ -66,9 +66,16 @@ WindowBefore FrmMain::window_before() const {
 void FrmMain::put_back(const WindowBefore& before) {
   Form& f = form();
   for (Control& c : f.controls) {
-    if (c.kind == Kind::TextBox || changes_caption(c)) c.text = before.text(c.name);
-    if (c.kind == Kind::TextBox) c.align = before.alignment(c.name);
-    if (c.kind == Kind::CheckBox) c.value = before.check(c.name);
+    if (c.kind == Kind::TextBox || changes_caption(c)) c.text.clear();
+    if (c.kind == Kind::TextBox) c.align = Align::Left;
+    if (c.kind == Kind::CheckBox) c.value = 0;
+  }
+  for (const auto& [name, text] : before.texts) put_back_text(name, text);
+  for (const auto& [name, align] : before.alignments) {
+    if (Control* c = f.find(name); c != nullptr && c->kind == Kind::TextBox) c->align = align;
+  }
+  for (const auto& [name, value] : before.checks) {
+    if (Control* c = f.find(name); c != nullptr && c->kind == Kind::CheckBox) c->value = value;
   }
   show_counter(f.text("lab_3"));
   if (before.listed) {
@@ -83,6 +90,13 @@ void FrmMain::put_back(const WindowBefore& before) {
   if (!vars().ng3.is_text() && !vars().ng3.is_empty()) vars().ng3 = Fixed4::from(vars().ng3.number(""));
   put_material_in_force(before.material);
   modfile_.put_back(before);
+}
+
+// Only into a box or a label the program writes: a record edited outside
+// reaches nothing else.
+void FrmMain::put_back_text(const std::string& name, const std::string& text) {
+  Control* c = form().find(name);
+  if (c != nullptr && (c->kind == Kind::TextBox || changes_caption(*c))) c->text = text;
 }
 
 void FrmMain::begin_segment(SegmentRecord::Command command, Calculation::Method method) {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "report/file_port.h"
 
@@ -25,7 +26,7 @@ struct FileLine {
 class BackwardLines {
  public:
   // Reads the end of the file at once; a missing file has no lines.
-  BackwardLines(FilePort& files, const std::string& path);
+  BackwardLines(FilePort& files, std::string path);
 
   // The line before the one given last, the file's last line first;
   // nothing once the first line has been given. Throws Failure when the
@@ -33,12 +34,14 @@ class BackwardLines {
   std::optional<FileLine> previous();
 
  private:
+  void read(std::uintmax_t count);
   void read_more();
 
   FilePort& files_;
-  const std::string& path_;
+  std::string path_;
   std::optional<FileTail> tail_;
-  std::uintmax_t end_ = 0;  // where the line given last starts
+  std::vector<std::size_t> breaks_;  // where the LFs of the tail stand
+  std::uintmax_t end_ = 0;           // where the line given last starts
 };
 
 }  // namespace aquamere

@@ -12,35 +12,35 @@ std::string text_of(const JsonNode& node) { return node.text().value_or(std::str
 
 WindowBefore before_of(const JsonNode& before) {
   WindowBefore w;
-  for (const auto& [name, node] : before["texts"].members()) {
-    if (node.is(Kind::String)) w.texts.emplace_back(name, text_of(node));
-  }
-  for (const auto& [name, node] : before["alignments"].members()) {
+  before["texts"].for_each_member([&](std::string_view name, const JsonNode& node) {
+    if (std::optional<std::string> text = node.text()) w.texts.emplace_back(name, std::move(*text));
+  });
+  before["alignments"].for_each_member([&](std::string_view name, const JsonNode& node) {
     for (const auto& [align, align_name] : alignment_names) {
       if (node.text() == align_name) w.alignments.emplace_back(name, align);
     }
-  }
-  for (const auto& [name, node] : before["checks"].members()) {
+  });
+  before["checks"].for_each_member([&](std::string_view name, const JsonNode& node) {
     if (const std::optional<double> value = node.number()) w.checks.emplace_back(name, *value != 0 ? 1 : 0);
-  }
+  });
   const JsonNode listed = before["listed"];
   if (const std::optional<double> flow = listed["flow"].number()) {
     w.listed = {.flow = *flow, .material = text_of(listed["material"])};
   }
-  for (const auto& [name, node] : before["lists"].members()) {
+  before["lists"].for_each_member([&](std::string_view name, const JsonNode& node) {
     std::vector<std::string> lines;
     for (const JsonNode& item : node.items()) lines.push_back(text_of(item));
     ListItems items;
     items.assign(std::move(lines));
     w.lists.emplace_back(name, std::move(items));
-  }
-  for (const auto& [name, node] : before["values"].members()) {
+  });
+  before["values"].for_each_member([&](std::string_view name, const JsonNode& node) {
     if (const std::optional<double> number = node.number()) {
       w.values.emplace_back(name, *number);
-    } else if (node.is(Kind::String)) {
-      w.values.emplace_back(name, text_of(node));
+    } else if (std::optional<std::string> text = node.text()) {
+      w.values.emplace_back(name, std::move(*text));
     }
-  }
+  });
   w.material = text_of(before["material"]);
   return w;
 }

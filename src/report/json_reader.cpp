@@ -3,7 +3,7 @@
 #include <charconv>
 #include <limits>
 
-#include "report/utf8.h"
+#include "report/json_text.h"
 
 namespace aquamere {
 namespace {
@@ -193,19 +193,16 @@ class JsonParser {
   bool string(Span& text) {
     const std::size_t start = ++at_;
     while (at_ < source_.size()) {
-      const char c = source_[at_];
+      at_ += plain_json_run(source_.substr(at_));
+      if (at_ == source_.size()) break;
+      const auto c = static_cast<unsigned char>(source_[at_]);
       if (c == '"') {
         text = span(start);
         ++at_;
         return true;
       }
-      std::size_t length = 0;
-      if (static_cast<unsigned char>(c) < 0x20) return false;
-      if (c == '\\') {
-        length = escape_length(source_.substr(at_));
-      } else {
-        length = utf8_length(source_.substr(at_));
-      }
+      const std::size_t length =
+          c == '\\' ? escape_length(source_.substr(at_)) : c < 0x20 ? 0 : utf8_length(source_.substr(at_));
       if (length == 0) return false;
       at_ += length;
     }
@@ -221,8 +218,7 @@ class JsonParser {
     return std::string_view("\"\\/bfnrt").find(escape[1]) == std::string_view::npos ? 0 : 2;
   }
 
-  // -? (0 | [1-9][0-9]*) (. [0-9]+)? ([eE] [+-]? [0-9]+)?, within the
-  // range of a double.
+  // -? (0 | [1-9][0-9]*) (. [0-9]+)? ([eE] [+-]? [0-9]+)?
   bool number(Span& text) {
     const std::size_t start = at_;
     if (peek() == '-') ++at_;
@@ -241,7 +237,7 @@ class JsonParser {
       if (!digits()) return false;
     }
     text = span(start);
-    return number_of(source_.substr(start, at_ - start)).has_value();
+    return true;
   }
 
   bool digits() {
@@ -316,14 +312,17 @@ std::vector<JsonNode> JsonNode::items() const {
   return nodes;
 }
 
-std::vector<std::pair<std::string, JsonNode>> JsonNode::members() const {
-  std::vector<std::pair<std::string, JsonNode>> nodes;
-  if (!is(Kind::Object)) return nodes;
+void JsonNode::for_each_member(const std::function<void(std::string_view, const JsonNode&)>& each) const {
+  if (!is(Kind::Object)) return;
   each_child([&](std::uint32_t i) {
-    nodes.emplace_back(unescape(document_->view(document_->tokens_[i].key)), JsonNode(document_, i));
+    const std::string_view raw = document_->view(document_->tokens_[i].key);
+    if (raw.find('\\') == std::string_view::npos) {
+      each(raw, JsonNode(document_, i));
+    } else {
+      each(unescape(raw), JsonNode(document_, i));
+    }
     return true;
   });
-  return nodes;
 }
 
 std::optional<std::string> JsonNode::text() const {

@@ -3,23 +3,12 @@
 #include <charconv>
 #include <cmath>
 
-#include "report/utf8.h"
+#include "report/json_text.h"
 
 namespace aquamere {
 namespace {
 
 constexpr std::string_view replacement = "\xEF\xBF\xBD";  // U+FFFD
-
-// How many bytes at the start of the text go into a JSON string as they are.
-std::size_t plain_ascii(std::string_view text) {
-  std::size_t n = 0;
-  while (n < text.size()) {
-    const auto c = static_cast<unsigned char>(text[n]);
-    if (c < 0x20 || c >= 0x80 || c == '"' || c == '\\') break;
-    ++n;
-  }
-  return n;
-}
 
 }  // namespace
 
@@ -37,7 +26,7 @@ void JsonWriter::member(std::string_view key) {
 void JsonWriter::quoted(std::string_view text) {
   text_ += '"';
   while (!text.empty()) {
-    const std::size_t plain = plain_ascii(text);
+    const std::size_t plain = plain_json_run(text);
     text_.append(text.substr(0, plain));
     text.remove_prefix(plain);
     if (text.empty()) break;

@@ -26,40 +26,49 @@ class ReportEnd {
 
   // Passes over the column-header and summary blocks at the end, each whole.
   void pass_viewing_blocks() {
-    for (;;) {
-      if (block_ahead(3, report::is_header_block) || block_ahead(5, report::is_summary_block)) continue;
-      return;
+    while (block_ahead(3, report::is_header_block) || block_ahead(5, report::is_summary_block)) {
     }
   }
 
   // The line before those passed over; nothing when the report has no more.
-  const FileLine* next_line() { return have(passed_ + 1) ? &pending_[passed_] : nullptr; }
-  std::string next_text() { return codec_.decode(pending_[passed_].text()); }
+  const FileLine* next_line() { return have(passed_ + 1) ? &pending_[passed_].line : nullptr; }
+  const std::string& next_text() { return text(passed_); }
 
   // The bytes of the lines passed over, in the file's order.
   std::string passed_bytes() const {
     std::string bytes;
-    for (std::size_t i = passed_; i-- > 0;) bytes += pending_[i].bytes;
+    for (std::size_t i = passed_; i-- > 0;) bytes += pending_[i].line.bytes;
     return bytes;
   }
 
  private:
+  struct Pending {
+    FileLine line;
+    std::optional<std::string> text;  // decoded, without trailing blanks, once asked for
+  };
+
   bool have(std::size_t count) {
     while (pending_.size() < count) {
       std::optional<FileLine> line = lines_.previous();
       if (!line) return false;
-      pending_.push_back(std::move(*line));
+      pending_.push_back({std::move(*line), std::nullopt});
     }
     return true;
   }
 
+  const std::string& text(std::size_t i) {
+    Pending& p = pending_[i];
+    if (!p.text) p.text = std::string(without_trailing_blanks(codec_.decode(p.line.text())));
+    return *p.text;
+  }
+
+  // Both blocks end with a rule of hyphens: a report that ends otherwise
+  // has no block to pass, whatever its lines before.
   template <typename Block>
   bool block_ahead(std::size_t count, Block is_block) {
-    if (!have(passed_ + count)) return false;
+    if (!have(passed_ + count) || !pending_[passed_].line.text().starts_with('-')) return false;
     std::vector<std::string> texts;
-    for (std::size_t i = passed_ + count; i-- > passed_;) {
-      texts.emplace_back(without_trailing_blanks(codec_.decode(pending_[i].text())));
-    }
+    for (std::size_t i = passed_ + count; i-- > passed_;) texts.push_back(text(i));
     if (!is_block(texts)) return false;
     passed_ += count;
     return true;
@@ -67,7 +76,7 @@ class ReportEnd {
 
   BackwardLines lines_;
   ReportCodec& codec_;
-  std::vector<FileLine> pending_;  // the last line first
+  std::vector<Pending> pending_;  // the last line first
   std::size_t passed_ = 0;
 };
 
@@ -83,16 +92,16 @@ LastSegment ModFile::last_segment(std::string_view doing) {
   const std::string journal_path = journal::path_for(path);
   BackwardLines journal(files_, journal_path);
   std::optional<FileLine> record_line = journal.previous();
-  if (!record_line || journal::is_cleared_line(record_line->text())) {
+  std::optional<SegmentRecord> record;
+  if (record_line) record = journal::record_to_undo(record_line->text());
+  if (!record && (!record_line || journal::is_cleared_line(record_line->text()))) {
     refuse(doing, "计算书“" + path + "”中没有管段记录");
   }
-  std::optional<SegmentRecord> record = journal::record_to_undo(record_line->text());
   if (!record) refuse(doing, "记录文件“" + journal_path + "”的最后一行不是完整的管段记录");
   ReportEnd report(files_, path, codec_);
   report.pass_viewing_blocks();
   const FileLine* segment_line = report.next_line();
-  if (segment_line == nullptr ||
-      without_trailing_blanks(report.next_text()) != without_trailing_blanks(record->line)) {
+  if (segment_line == nullptr || report.next_text() != without_trailing_blanks(record->line)) {
     refuse(doing, "计算书“" + path + "”的最后一个管段与记录文件中的不符，计算书可能已被另行修改");
   }
   return {.record = std::move(*record),

@@ -42,8 +42,9 @@ TEST(JsonReader, ReadsBackWhatTheJournalWrites) {
   EXPECT_EQ(before["tiny"].number(), 4.9e-324);
   EXPECT_TRUE(before["Qg"].is(Kind::Null));
   EXPECT_EQ(before["reset"].flag(), true);
-  EXPECT_EQ(root.members().size(), 2u);
-  EXPECT_EQ(root.members()[1].first, "before");
+  std::vector<std::string> keys;
+  root.for_each_member([&](std::string_view key, const JsonNode&) { keys.emplace_back(key); });
+  EXPECT_EQ(keys, (std::vector<std::string>{"label", "before"}));
 }
 
 // The writer's short way to a number's digits writes what std::to_chars
@@ -88,6 +89,7 @@ TEST(JsonReader, TakesEscapesBlanksAndMissingMembers) {
   EXPECT_EQ(root["k"].number(), 1.0);  // a key written with an escape
   EXPECT_TRUE(root["none"]["deeper"].is(Kind::Missing));
   EXPECT_EQ(root["t"].number(), std::nullopt);
+  EXPECT_EQ(JsonDocument::parse("[1e999]")->root().items()[0].number(), std::nullopt);
   EXPECT_EQ(root["n"].text(), std::nullopt);
   EXPECT_TRUE(root["t"]["x"].is(Kind::Missing));
 }
@@ -101,7 +103,7 @@ TEST(JsonReader, RefusesWhatIsNoStrictJson) {
   const std::string refused[] = {
       "",          "{",           "{\"a\":}",   "{\"a\" 1}",    "{a:1}",         "[1,]",
       "{\"a\":1,}", "[1 2]",       "01",         "1.",           ".5",            "-",
-      "1e",        "+1",          "1e999",      "nul",          "truex",         "{} {}",
+      "1e",        "+1",          "1e+",        "nul",          "truex",         "{} {}",
       "\"abc",     "\"\x01\"",    "\"\\x\"",    "\"\\u12\"",    "\"\\ud800\"",   "\"\\udc00\\ud800\"",
       "\"\xff\"",  "\"\xc0\xaf\"", "\"\xed\xa0\x80\"", too_deep, std::string("[1]\0", 4),
   };

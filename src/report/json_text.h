@@ -1,14 +1,29 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string_view>
 
+// The texts of the journal's JSON, both ways.
 namespace aquamere {
+
+// How many bytes at the start of the text stand in a JSON string as they
+// are: printable ASCII but the quote and the backslash. Most of a record
+// is such runs, taken at once.
+inline std::size_t plain_json_run(std::string_view text) {
+  static constexpr std::array<bool, 256> plain = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0x20; c < 0x80; ++c) table[static_cast<std::size_t>(c)] = c != '"' && c != '\\';
+    return table;
+  }();
+  std::size_t n = 0;
+  while (n < text.size() && plain[static_cast<unsigned char>(text[n])]) ++n;
+  return n;
+}
 
 // The length of the UTF-8 sequence that starts `text`, 0 when it is none:
 // a stray continuation byte, a sequence cut short, an overlong form, a
-// surrogate or a code point beyond U+10FFFF. The journal's texts pass
-// through it both ways.
+// surrogate or a code point beyond U+10FFFF.
 inline std::size_t utf8_length(std::string_view text) {
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
   const unsigned char lead = byte(0);
