@@ -55,7 +55,8 @@ void FrmMain::ac1(std::optional<double> uo) {
   notes_.alpha_c_typed = lookup.range == AlphaCLookup::Range::Below;
   if (notes_.alpha_c_typed) {
     // Calculated again, the segment takes the αc the designer typed for it.
-    f.set_text("t_ac", replaying_ != nullptr ? replaying_->calculation->alpha_c : host_.input("αc值请自定："));
+    f.set_text("t_ac",
+               replaying_ != nullptr ? replaying_->calculation->alpha_c : host_.input("αc值请自定："));
   } else {
     f.set_text("t_ac", alpha_c_text(lookup));
   }

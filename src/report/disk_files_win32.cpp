@@ -198,7 +198,8 @@ class OpenFile {
     while (got < tail.bytes.size()) {
       DWORD n = 0;
       const auto wanted = static_cast<DWORD>(std::min<std::size_t>(tail.bytes.size() - got, 1u << 30));
-      if (!ReadFile(handle_, tail.bytes.data() + got, wanted, &n, nullptr)) fail("无法读取", path_, GetLastError());
+      if (!ReadFile(handle_, tail.bytes.data() + got, wanted, &n, nullptr))
+        fail("无法读取", path_, GetLastError());
       if (n == 0) break;  // cut shorter meanwhile
       got += n;
     }

@@ -201,8 +201,9 @@ class JsonParser {
         ++at_;
         return true;
       }
-      const std::size_t length =
-          c == '\\' ? escape_length(source_.substr(at_)) : c < 0x20 ? 0 : utf8_length(source_.substr(at_));
+      const std::size_t length = c == '\\'  ? escape_length(source_.substr(at_))
+                                 : c < 0x20 ? 0
+                                            : utf8_length(source_.substr(at_));
       if (length == 0) return false;
       at_ += length;
     }

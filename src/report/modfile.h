@@ -49,11 +49,11 @@ class ModFile {
  public:
   ModFile(WindowHost& host, BookVars& book, FilePort& files) : host_(host), book_(book), files_(files) {}
 
-  void put_seg(Segment segment);         // appends the segment line
-  void put_head();                       // appends the column-header block
-  void new_book();                       // starts the report afresh with the title block
-  void load_book();                      // shows the report's lines in the viewer
-  void put_sum();                        // appends the summary block
+  void put_seg(Segment segment);  // appends the segment line
+  void put_head();                // appends the column-header block
+  void new_book();                // starts the report afresh with the title block
+  void load_book();               // shows the report's lines in the viewer
+  void put_sum();                 // appends the summary block
 
   // The segment line and the report's variables as writing the segment
   // would make them, without writing: the segment calculated again.

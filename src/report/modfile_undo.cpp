@@ -22,7 +22,8 @@ std::string_view without_trailing_blanks(std::string_view line) {
 // line behind the blocks that viewings appended after it.
 class ReportEnd {
  public:
-  ReportEnd(FilePort& files, const std::string& path, ReportCodec& codec) : lines_(files, path), codec_(codec) {}
+  ReportEnd(FilePort& files, const std::string& path, ReportCodec& codec)
+      : lines_(files, path), codec_(codec) {}
 
   // Passes over the column-header and summary blocks at the end, each whole.
   void pass_viewing_blocks() {

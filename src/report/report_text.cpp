@@ -36,9 +36,7 @@ std::vector<std::string> summary_block(const Value& ng, const Value& qg, const V
       "", summary_end()};
 }
 
-bool is_header_block(std::span<const std::string> lines) {
-  return std::ranges::equal(lines, header_block());
-}
+bool is_header_block(std::span<const std::string> lines) { return std::ranges::equal(lines, header_block()); }
 
 bool is_summary_block(std::span<const std::string> lines) {
   const auto stating = [](std::string_view line, std::string_view first, std::string_view last) {

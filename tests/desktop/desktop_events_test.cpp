@@ -142,7 +142,8 @@ TEST_F(DesktopEvents, EditingKeysEditAFocusedTextBoxAndRunMenuItemsElsewhere) {
   EXPECT_EQ(QApplication::focusWidget(), main->client());
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
   settle();
-  EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"无法撤销上一管段：计算书“c:\\file.txt”中没有管段记录。"});
+  EXPECT_EQ(dialogs.messages(),
+            std::vector<std::string>{"无法撤销上一管段：计算书“c:\\file.txt”中没有管段记录。"});
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::ControlModifier);
   settle();
   EXPECT_EQ(window("frmmain"), nullptr);

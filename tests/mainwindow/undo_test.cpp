@@ -30,7 +30,8 @@ struct Window {
 
 Window window_of(const Program& program) {
   const ProgramState& s = program.state();
-  return {*program.find_window("frmmain"), s.main, s.book.book_ng, s.book.book_qg, s.book.book_hsum, s.coef_i};
+  return {
+      *program.find_window("frmmain"), s.main, s.book.book_ng, s.book.book_qg, s.book.book_hsum, s.coef_i};
 }
 
 // One user event of the day's work, and how many segments it writes.
@@ -211,7 +212,13 @@ TEST_F(UndoRefused, WithTheReasonAndNothingChanged) {
       {"no journal", [this] { disk.files.erase(journal); }, none},
       {"cleared", [this] { click("mnukill"); }, none},
       {"a clearing the journal kept", [this] { file(journal) += "{\"cleared\":true}\n"; }, none},
-      {"a remark after the line", [this] { file(report) += "\xBC\xFB\xD7\xA2" "1\r\n"; }, edited},
+      {"a remark after the line",
+       [this] {
+         file(report) +=
+             "\xBC\xFB\xD7\xA2"
+             "1\r\n";
+       },
+       edited},
       {"a number changed", [this] { file(report)[file(report).size() - 4] = '1'; }, edited},
       {"no report", [this] { disk.files.erase(report); }, edited},
       {"a record cut short", [this] { file(journal).resize(file(journal).size() - 9); }, damaged},
@@ -236,7 +243,8 @@ TEST_F(UndoRefused, TrailingBlanksAndARecordThatDoesNotAddUp) {
   const std::size_t q0 = last_record.rfind("\"t_q0\":\"250\"");
   ASSERT_NE(q0, std::string::npos);
   last_record.replace(q0, 12, "\"t_q0\":\"300\"");
-  expect_refused("mnuresume", "无法继续计算：记录文件“c:\\file.txt.json”的最后一条记录与计算书中的管段不符。");
+  expect_refused("mnuresume",
+                 "无法继续计算：记录文件“c:\\file.txt.json”的最后一条记录与计算书中的管段不符。");
   dialogs.forget();
   click("mnuundo");
   EXPECT_TRUE(dialogs.shown().empty());
@@ -258,7 +266,8 @@ TEST_F(UndoRefused, AFailedWriteChangesNeitherFileNorTheWindow) {
     disk.writes_before_failure = writes;
     click("mnuundo");
     disk.writes_before_failure = -1;
-    const std::vector<ScriptedDialogs::Shown> told = {{ScriptedDialogs::Shown::Type::Failure, "Aquamere", message}};
+    const std::vector<ScriptedDialogs::Shown> told = {
+        {ScriptedDialogs::Shown::Type::Failure, "Aquamere", message}};
     EXPECT_EQ(dialogs.shown(), told) << writes;
     EXPECT_EQ(files(), files_then) << writes;
     EXPECT_EQ(window(), then) << writes;

@@ -51,9 +51,26 @@ TEST(JsonReader, ReadsBackWhatTheJournalWrites) {
 // writes, for the numbers of four decimals it takes and their neighbours
 // one bit away, and for the numbers it leaves to to_chars.
 TEST(JsonWriter, NumbersAreWrittenAsToCharsWritesThem) {
-  std::vector<double> numbers = {0.001,   0.0001, 0.0005, 0.0012, 99999.9999, 1e5,  99999, 10000, 15.6, 91.6,
-                                 -0.5,    0,      -0.0,   1e-300, 1e300,      0.3,  0.1 + 0.2,
-                                 8.969599723815918, 0.13340000000000002, 4.9e-324};
+  std::vector<double> numbers = {0.001,
+                                 0.0001,
+                                 0.0005,
+                                 0.0012,
+                                 99999.9999,
+                                 1e5,
+                                 99999,
+                                 10000,
+                                 15.6,
+                                 91.6,
+                                 -0.5,
+                                 0,
+                                 -0.0,
+                                 1e-300,
+                                 1e300,
+                                 0.3,
+                                 0.1 + 0.2,
+                                 8.969599723815918,
+                                 0.13340000000000002,
+                                 4.9e-324};
   std::mt19937_64 random(20261207);
   constexpr double scales[] = {1, 10, 100, 1000, 10000, 100000};
   for (int i = 0; i < 100000; ++i) {
@@ -101,11 +118,35 @@ TEST(JsonReader, RefusesWhatIsNoStrictJson) {
   const std::string deep_enough = std::string(32, '[') + std::string(32, ']');
   EXPECT_TRUE(JsonDocument::parse(deep_enough).has_value());
   const std::string refused[] = {
-      "",          "{",           "{\"a\":}",   "{\"a\" 1}",    "{a:1}",         "[1,]",
-      "{\"a\":1,}", "[1 2]",       "01",         "1.",           ".5",            "-",
-      "1e",        "+1",          "1e+",        "nul",          "truex",         "{} {}",
-      "\"abc",     "\"\x01\"",    "\"\\x\"",    "\"\\u12\"",    "\"\\ud800\"",   "\"\\udc00\\ud800\"",
-      "\"\xff\"",  "\"\xc0\xaf\"", "\"\xed\xa0\x80\"", too_deep, std::string("[1]\0", 4),
+      "",
+      "{",
+      "{\"a\":}",
+      "{\"a\" 1}",
+      "{a:1}",
+      "[1,]",
+      "{\"a\":1,}",
+      "[1 2]",
+      "01",
+      "1.",
+      ".5",
+      "-",
+      "1e",
+      "+1",
+      "1e+",
+      "nul",
+      "truex",
+      "{} {}",
+      "\"abc",
+      "\"\x01\"",
+      "\"\\x\"",
+      "\"\\u12\"",
+      "\"\\ud800\"",
+      "\"\\udc00\\ud800\"",
+      "\"\xff\"",
+      "\"\xc0\xaf\"",
+      "\"\xed\xa0\x80\"",
+      too_deep,
+      std::string("[1]\0", 4),
   };
   for (const std::string& text : refused) {
     EXPECT_FALSE(JsonDocument::parse(text).has_value()) << testing::PrintToString(text);

@@ -172,7 +172,8 @@ TEST_F(Win32Windows, CtrlKeysEditAFocusedTextBoxAndReachTheMenuFromTheBackground
   EXPECT_TRUE(dialogs.shown().empty());
   SendMessageW(main_window().hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
   press(GetFocus(), 'Z', true);
-  EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"无法撤销上一管段：计算书“c:\\file.txt”中没有管段记录。"});
+  EXPECT_EQ(dialogs.messages(),
+            std::vector<std::string>{"无法撤销上一管段：计算书“c:\\file.txt”中没有管段记录。"});
   press(GetFocus(), 'C', true);
   ASSERT_NE(program.find_window("Fmuo"), nullptr);
   EXPECT_TRUE(IsWindowVisible(desktop.window("Fmuo")->hwnd()));

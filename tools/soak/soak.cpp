@@ -293,10 +293,10 @@ class Soak {
     const std::string refused = take_up(path, next_day);
     if (!refused.empty()) return broken("the chain of " + path + " cannot be taken up: " + refused);
     const ProgramState& today = program_.state();
-    const bool same = next_day.windows.at("frmmain") == today.windows.at("frmmain") &&
-                      next_day.main == today.main && next_day.coef_i == today.coef_i &&
-                      next_day.book.book_ng == today.book.book_ng && next_day.book.book_qg == today.book.book_qg &&
-                      next_day.book.book_hsum == today.book.book_hsum;
+    const bool same =
+        next_day.windows.at("frmmain") == today.windows.at("frmmain") && next_day.main == today.main &&
+        next_day.coef_i == today.coef_i && next_day.book.book_ng == today.book.book_ng &&
+        next_day.book.book_qg == today.book.book_qg && next_day.book.book_hsum == today.book.book_hsum;
     if (!same) return broken("the chain taken up differs: " + difference(today, next_day));
     return true;
   }
