@@ -53,7 +53,8 @@ class MemoryFiles : public FilePort {
     const auto file = files.find(path);
     if (file == files.end()) return std::nullopt;
     const std::string& bytes = file->second;
-    const std::size_t from = bytes.size() - static_cast<std::size_t>(std::min<std::uintmax_t>(count, bytes.size()));
+    const std::size_t from =
+        bytes.size() - static_cast<std::size_t>(std::min<std::uintmax_t>(count, bytes.size()));
     return FileTail{.size = bytes.size(), .bytes = bytes.substr(from)};
   }
   std::optional<std::uintmax_t> size(const std::string& path) override {
@@ -69,12 +70,12 @@ class MemoryFiles : public FilePort {
 
  private:
   void check(const std::string& path) const {
-    if (broken || broken_paths.contains(path)) throw Failure("无法打开计算书“" + path + "”：拒绝访问。");
+    if (broken || broken_paths.contains(path)) throw FileFailure("无法打开", path, "拒绝访问");
   }
   void check_write(const std::string& path) {
     check(path);
     if (writes_before_failure >= 0 && writes_before_failure-- == 0)
-      throw Failure("无法写入计算书“" + path + "”：磁盘已满。");
+      throw FileFailure("无法写入", path, "磁盘已满");
   }
 };
 

@@ -15,6 +15,7 @@
 #include "scenario/report_lines.h"
 #include "scenario/scenario_files.h"
 #include "scenario/script.h"
+#include "settings/settings_file.h"
 
 namespace aquamere::scenario {
 namespace fs = std::filesystem;
@@ -42,8 +43,14 @@ class Play {
  public:
   using Start = std::function<std::unique_ptr<Driver>()>;
 
-  Play(std::string file, Start start, ScriptedDialogs& dialogs, ScenarioFiles& files)
-      : file_(std::move(file)), start_(std::move(start)), driver_(start_()), dialogs_(dialogs), files_(files) {}
+  Play(std::string file, Start start, ScriptedDialogs& dialogs, ScenarioFiles& files,
+       const SettingsFile& kept)
+      : file_(std::move(file)),
+        start_(std::move(start)),
+        driver_(start_()),
+        dialogs_(dialogs),
+        files_(files),
+        kept_(kept) {}
 
   void step(const Step& s) {
     line_ = s.line;
@@ -71,6 +78,8 @@ class Play {
       restart();
     else if (s.verb == "append-report")
       files_.append(driver_->report_path(), codec_.encode(a[0] + "\r\n"));
+    else if (s.verb == "write-settings")
+      files_.replace(kept_.file(), a[0]);
     else
       check(s);
   }
@@ -205,6 +214,7 @@ class Play {
   std::unique_ptr<Driver> driver_;
   ScriptedDialogs& dialogs_;
   ScenarioFiles& files_;
+  const SettingsFile& kept_;
   ReportCodec codec_;
   int line_ = 0;
   std::size_t next_box_ = 0, next_input_ = 0;
@@ -250,7 +260,11 @@ Outcome run_scenario(const std::string& file, const DriverFactory& make_driver, 
       ScriptedDialogs dialogs;
       DiskFiles disk;
       ScenarioFiles files(disk, dir);
-      Play play(file, [&] { return make_driver(dialogs, files); }, dialogs, files);
+      const std::u8string settings = (dir / "settings").u8string();
+      SettingsFile kept(files, std::string(settings.begin(), settings.end()));
+      std::filesystem::create_directory(dir / "settings");
+      Play play(
+          file, [&] { return make_driver(dialogs, files, kept); }, dialogs, files, kept);
       try {
         for (const Step& s : steps) play.step(s);
         play.finish();

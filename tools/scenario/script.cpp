@@ -42,6 +42,7 @@ constexpr Arity arities[] = {
     {"screenshot", 2, 2},
     {"restart", 0, 0},
     {"append-report", 1, 1},
+    {"write-settings", 1, 1},
     {"expect", 2, 2},
     {"expect-list", 1, -1},
     {"expect-align", 2, 2},
