@@ -306,6 +306,7 @@ JsonNode JsonNode::operator[](std::string_view key) const {
 
 std::vector<JsonNode> JsonNode::items() const {
   std::vector<JsonNode> nodes;
+  if (!is(Kind::Array)) return nodes;
   each_child([&](std::uint32_t i) {
     nodes.push_back(JsonNode(document_, i));
     return true;

@@ -101,6 +101,7 @@ TEST(JsonReader, TakesEscapesBlanksAndMissingMembers) {
   EXPECT_EQ(root["t"].text(), "é😀/\n");
   EXPECT_EQ(root["n"].number(), -50.0);
   EXPECT_TRUE(root["a"].items().empty());
+  EXPECT_TRUE(root.items().empty());  // an object has members, not items
   EXPECT_TRUE(root["o"].is(Kind::Object));
   EXPECT_EQ(root["f"].flag(), false);
   EXPECT_EQ(root["k"].number(), 1.0);  // a key written with an escape
