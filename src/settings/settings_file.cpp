@@ -11,7 +11,7 @@ namespace {
 
 constexpr std::string_view key = "report_path=";
 // The file holds one short line: anything larger is no file of ours.
-constexpr std::uintmax_t largest_file = 64 * 1024;
+constexpr std::uintmax_t largest_file = std::uintmax_t{64} * 1024;
 
 // A path as the settings dialog can hold it: UTF-8 without control
 // characters, which no path of a file system has.

@@ -240,9 +240,9 @@ TEST_F(UndoRefused, TrailingBlanksAndARecordThatDoesNotAddUp) {
   const std::size_t end = file(report).size() - 2;
   file(report).erase(end - 1, 1);  // " 0.0937 \r\n" loses its last blank
   std::string& last_record = file(journal);
-  const std::size_t q0 = last_record.rfind("\"t_q0\":\"250\"");
+  const std::size_t q0 = last_record.rfind(R"("t_q0":"250")");
   ASSERT_NE(q0, std::string::npos);
-  last_record.replace(q0, 12, "\"t_q0\":\"300\"");
+  last_record.replace(q0, 12, R"("t_q0":"300")");
   expect_refused("mnuresume",
                  "无法继续计算：记录文件“c:\\file.txt.json”的最后一条记录与计算书中的管段不符。");
   dialogs.forget();

@@ -57,7 +57,11 @@ TEST(BackwardLines, ReadsFurtherBackForLongLines) {
   // Changed while it is read, the file is refused rather than cut wrongly.
   BackwardLines changing(disk, "long.txt");
   disk.files["long.txt"] += "x\r\n";
-  EXPECT_FAILURE(while (changing.previous()){}, "无法读取计算书“long.txt”：文件在读取时被另一个程序改动。");
+  const auto read_all = [&] {
+    while (changing.previous()) {
+    }
+  };
+  EXPECT_FAILURE(read_all(), "无法读取计算书“long.txt”：文件在读取时被另一个程序改动。");
 }
 
 }  // namespace

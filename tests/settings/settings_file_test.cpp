@@ -28,6 +28,7 @@ TEST(SettingsFile, KeepsThePathAndPassesOverWhatItCannotRead) {
   kept.keep_report_path("");
   EXPECT_EQ(kept.report_path(), "");
 
+  const std::string too_large = "report_path=" + std::string(std::size_t{70} * 1024, 'p') + "\n";
   const std::string unreadable[] = {"",
                                     "report_path",
                                     "路径=JL-1.txt\n",
@@ -35,7 +36,7 @@ TEST(SettingsFile, KeepsThePathAndPassesOverWhatItCannotRead) {
                                     "report_path=JL\x7F-1.txt\n",
                                     "report_path=JL-1\xFF.txt\n",
                                     "report_path=\xE7\xBB\n",
-                                    "report_path=" + std::string(70 * 1024, 'p') + "\n"};
+                                    too_large};
   for (const std::string& text : unreadable) {
     disk.files[file] = text;
     EXPECT_EQ(kept.report_path(), std::nullopt) << testing::PrintToString(text.substr(0, 40));
