@@ -8,7 +8,7 @@ namespace {
 
 // Enough for a segment's record in the journal, or a segment line with the
 // blocks of a viewing after it, in one reading.
-constexpr std::uintmax_t first_reading = 4096;
+constexpr std::uintmax_t first_reading = 2048;
 
 }  // namespace
 
