@@ -142,6 +142,7 @@ TEST(JsonReader, RefusesWhatIsNoStrictJson) {
       R"("\x")",
       R"("\u12")",
       R"("\ud800")",
+      R"("\udc00")",
       R"("\udc00\ud800")",
       "\"\xff\"",
       "\"\xc0\xaf\"",
