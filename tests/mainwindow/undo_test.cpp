@@ -151,28 +151,6 @@ TEST_F(Undo, ResumeTakesUpTheChainAndUndoesItAsTheDayBefore) {
   EXPECT_EQ(next_dialogs.messages(), std::vector<std::string>{});
 }
 
-// The blocks a viewing appends after the last segment line stay as they
-// are; the line before them goes, and the next segment follows them.
-TEST_F(Undo, LeavesTheBlocksOfViewingsAfterTheSegmentAsTheyAre) {
-  type("t_Ng", "4");
-  click("mnukill");
-  const std::string title = disk.files.at(report);
-  click("cmdjsmll");
-  const std::string first = disk.files.at(report).substr(title.size());
-  click("cmdjsmll");
-  const std::string second = disk.files.at(report).substr(title.size() + first.size());
-  click("mnulook");
-  click("mnulook");  // with the viewer open, a header block alone
-  const std::string viewings = disk.files.at(report).substr(title.size() + first.size() + second.size());
-  click("mnuundo");
-  EXPECT_EQ(disk.files.at(report), title + first + viewings);
-  click("mnuundo");
-  EXPECT_EQ(disk.files.at(report), title + viewings);
-  EXPECT_EQ(disk.files.at(journal), "");
-  click("cmdjsmll");
-  EXPECT_EQ(disk.files.at(report), title + viewings + first);
-}
-
 // Two segments of a group of 4 in a fresh report.
 class UndoRefused : public Undo {
  protected:
