@@ -13,10 +13,11 @@
 namespace aquamere::win32 {
 
 // A failure reads like any other message: the system's boxes carry no icon.
-// Task-modal: every window of the program waits for OK.
+// Every window of the program waits for OK.
 void Dialogs::message(std::string_view title, std::string_view text, bool) {
   if (before_) before_();
-  MessageBoxW(nullptr, to_wide(text).c_str(), to_wide(title).c_str(), MB_OK | MB_TASKMODAL);
+  const BoxOverTheProgram over;
+  MessageBoxW(over.owner(), to_wide(text).c_str(), to_wide(title).c_str(), MB_OK | MB_APPLMODAL);
 }
 
 std::string Dialogs::input(std::string_view title, std::string_view prompt) {

@@ -61,10 +61,22 @@ INT_PTR CALLBACK input_box_procedure(HWND box, UINT message, WPARAM w, LPARAM l)
   return TRUE;
 }
 
-// The program's other windows take no input while the box is up.
-BOOL CALLBACK set_enabled(HWND window, LPARAM enabled) {
-  if (IsWindowVisible(window)) EnableWindow(window, static_cast<BOOL>(enabled));
+// The program's windows other than the box's owner take no input while the
+// box is up.
+struct Others {
+  HWND owner;
+  BOOL enabled;
+};
+
+BOOL CALLBACK set_enabled(HWND window, LPARAM others) {
+  const auto& o = *reinterpret_cast<const Others*>(others);
+  if (window != o.owner && IsWindowVisible(window)) EnableWindow(window, o.enabled);
   return TRUE;
+}
+
+void enable_others(HWND owner, BOOL enabled) {
+  Others others{owner, enabled};
+  EnumThreadWindows(GetCurrentThreadId(), &set_enabled, reinterpret_cast<LPARAM>(&others));
 }
 
 }  // namespace
@@ -88,13 +100,18 @@ std::vector<WORD> input_box_template(std::string_view title, std::string_view pr
   return t.words();
 }
 
-BoxOverTheProgram::BoxOverTheProgram() : owner_(GetActiveWindow()) {
-  EnumThreadWindows(GetCurrentThreadId(), &set_enabled, FALSE);
+// Disabling a window takes the focus from its controls, so the control
+// that had it is noted first.
+BoxOverTheProgram::BoxOverTheProgram() : owner_(GetActiveWindow()), focus_(GetFocus()) {
+  if (owner_ == nullptr || (focus_ != owner_ && !IsChild(owner_, focus_))) focus_ = nullptr;
+  enable_others(owner_, FALSE);
 }
 
 BoxOverTheProgram::~BoxOverTheProgram() {
-  EnumThreadWindows(GetCurrentThreadId(), &set_enabled, TRUE);
-  if (owner_ != nullptr) SetActiveWindow(owner_);
+  enable_others(owner_, TRUE);
+  if (owner_ == nullptr || !IsWindow(owner_)) return;
+  if (GetActiveWindow() != owner_) SetActiveWindow(owner_);
+  if (focus_ != nullptr && IsWindow(focus_) && GetFocus() != focus_) SetFocus(focus_);
 }
 
 std::string run_input_box(std::string_view title, std::string_view prompt) {

@@ -8,9 +8,12 @@
 
 namespace aquamere::win32 {
 
-// While a box of the program is up (the input box, the save dialog) no
-// other window of the program takes input; the window that was active, the
-// box's owner, is active again when it has gone.
+// While a box of the program is up (a message, the input box, the save
+// dialog) no window of the program takes input: the box is owned by the
+// window that was active, which the box's own loop disables, and every
+// other window is disabled here. When the box has gone, its owner is
+// active again with the focus in the control that had it, so that the
+// user's next key goes where it went before.
 class BoxOverTheProgram {
  public:
   BoxOverTheProgram();
@@ -21,6 +24,7 @@ class BoxOverTheProgram {
 
  private:
   HWND owner_;
+  HWND focus_;  // the control of the owner that had the focus
 };
 
 // The input box's dialog template, laid out in dialog units as a dialog
