@@ -9,6 +9,7 @@
 
 #include "common/wide_text.h"
 #include "win32/input_box.h"
+#include "win32/modal_box.h"
 
 namespace aquamere::win32 {
 

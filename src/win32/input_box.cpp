@@ -1,6 +1,7 @@
 #include "win32/input_box.h"
 
 #include "common/wide_text.h"
+#include "win32/modal_box.h"
 
 namespace aquamere::win32 {
 namespace {
@@ -61,24 +62,6 @@ INT_PTR CALLBACK input_box_procedure(HWND box, UINT message, WPARAM w, LPARAM l)
   return TRUE;
 }
 
-// The program's windows other than the box's owner take no input while the
-// box is up.
-struct Others {
-  HWND owner;
-  BOOL enabled;
-};
-
-BOOL CALLBACK set_enabled(HWND window, LPARAM others) {
-  const auto& o = *reinterpret_cast<const Others*>(others);
-  if (window != o.owner && IsWindowVisible(window)) EnableWindow(window, o.enabled);
-  return TRUE;
-}
-
-void enable_others(HWND owner, BOOL enabled) {
-  Others others{owner, enabled};
-  EnumThreadWindows(GetCurrentThreadId(), &set_enabled, reinterpret_cast<LPARAM>(&others));
-}
-
 }  // namespace
 
 std::vector<WORD> input_box_template(std::string_view title, std::string_view prompt) {
@@ -98,20 +81,6 @@ std::vector<WORD> input_box_template(std::string_view title, std::string_view pr
   t.item(WS_TABSTOP | BS_PUSHBUTTON, {183, 25, 50, 14}, IDCANCEL, button_class, "取消");
   t.item(SS_LEFT | SS_NOPREFIX, {7, 7, 170, 45}, input_box_prompt, static_class, prompt);
   return t.words();
-}
-
-// Disabling a window takes the focus from its controls, so the control
-// that had it is noted first.
-BoxOverTheProgram::BoxOverTheProgram() : owner_(GetActiveWindow()), focus_(GetFocus()) {
-  if (owner_ == nullptr || (focus_ != owner_ && !IsChild(owner_, focus_))) focus_ = nullptr;
-  enable_others(owner_, FALSE);
-}
-
-BoxOverTheProgram::~BoxOverTheProgram() {
-  enable_others(owner_, TRUE);
-  if (owner_ == nullptr || !IsWindow(owner_)) return;
-  if (GetActiveWindow() != owner_) SetActiveWindow(owner_);
-  if (focus_ != nullptr && IsWindow(focus_) && GetFocus() != focus_) SetFocus(focus_);
 }
 
 std::string run_input_box(std::string_view title, std::string_view prompt) {
