@@ -85,3 +85,15 @@ start_wine_session() {
 stop_wine_session() {
   wineserver -k 2>/dev/null || true
 }
+
+# The Windows tests of a build, in a running Wine session: once with the
+# code page of a Windows of another language (1252), once with a Chinese
+# one's (936), which Wine takes from the locale.
+run_windows_tests() {
+  local build=$1 status=0
+  echo "-- code page 1252, as on a Windows of another language"
+  LC_ALL=C.UTF-8 ctest --test-dir "$build" --output-on-failure -j2 || status=1
+  echo "-- code page 936, as on a Chinese Windows"
+  LC_ALL=zh_CN.UTF-8 ctest --test-dir "$build" --output-on-failure -j2 || status=1
+  return $status
+}
