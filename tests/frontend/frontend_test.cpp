@@ -72,7 +72,7 @@ TEST(TabOrder, KeepsTheOptionsOfAChoiceTogether) {
 // closest Song face, the report viewer's fixed-pitch Song to a fixed-pitch
 // face, never to the proportional SimSun.
 TEST(Faces, EachKindOfTextFallsBackToAFaceOfItsKind) {
-  const auto with = [](std::set<std::string_view> installed) {
+  const auto with = [](const std::set<std::string_view>& installed) {
     return [installed](std::string_view face) { return installed.contains(face); };
   };
   const Font song{"宋体", 12}, fixed{"新宋体", 7.5};
