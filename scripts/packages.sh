@@ -8,7 +8,7 @@ BUILD_PACKAGES=(cmake g++ make pkg-config clang libclang-rt-14-dev clang-format 
 # nlohmann-json's headers, Wine to run it, NSIS for the installer, librsvg
 # and ImageMagick to draw the icon.
 WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix libz-mingw-w64-dev dpkg-dev googletest nlohmann-json3-dev wine wine64
-  nsis zip librsvg2-bin imagemagick xvfb xauth fonts-wqy-microhei)
+  nsis zip librsvg2-bin imagemagick xvfb xauth xdotool fonts-wqy-microhei)
 
 # The test command's independent client for the calculation book: LibreOffice
 # Calc recomputes every exported workbook; and the locales, for one with a
@@ -26,8 +26,10 @@ ensure_packages() {
   [ ${#missing[@]} -eq 0 ] && return 0
   if [ "$(id -u)" -eq 0 ]; then
     echo "Installing missing packages: ${missing[*]}"
-    apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+    # Another install running on the machine holds the package database's
+    # lock: wait for it rather than fail.
+    apt-get -o DPkg::Lock::Timeout=900 update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 install -y -qq "${missing[@]}" >/dev/null
   else
     echo "Please install these Debian packages first:" >&2
     echo "  sudo apt-get install -y ${missing[*]}" >&2

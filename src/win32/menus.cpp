@@ -15,11 +15,11 @@ std::wstring item_text(const Control& item) {
   return text;
 }
 
+}  // namespace
+
 WORD virtual_key(const MenuKey& key) {
   return static_cast<WORD>(key.function > 0 ? VK_F1 + key.function - 1 : key.letter);
 }
-
-}  // namespace
 
 HMENU make_menu_bar(const Form& form) {
   const auto holders = menu_holders(form);
@@ -35,7 +35,7 @@ HMENU make_menu_bar(const Form& form) {
       menus[item.name] = menu;
       AppendMenuW(container, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(menu),
                   to_wide(item.text).c_str());
-    } else if (item.text == "-") {
+    } else if (is_separator(item)) {
       AppendMenuW(container, MF_SEPARATOR, 0, nullptr);
     } else {
       AppendMenuW(container, MF_STRING, static_cast<UINT_PTR>(command_id(i)), item_text(item).c_str());
