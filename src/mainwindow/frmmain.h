@@ -55,7 +55,6 @@ class FrmMain {
   std::string iii(const Value& qg, const Value& dj) const;
   void djj_v_i();
   void v_de_i();
-  void list_candidates(double flow);
 
   // Calculation commands.
   void sj_qg();
@@ -114,6 +113,9 @@ class FrmMain {
   void put_back(const WindowBefore& before);
   void put_back_text(const std::string& name, const std::string& text);
   void put_material_in_force(const std::string& name);
+  // The result lists of a flow through the table in force, or through the
+  // table of the material they were listed for.
+  void list_candidates(double flow);
   void list_again(const WindowBefore::Listed& listed);
   // The segment counter and the label that goes with it.
   void show_counter(const std::string& counter);

@@ -40,7 +40,7 @@ bool changes_caption(const Control& c) {
 WindowBefore FrmMain::window_before() const {
   const Form& f = form();
   WindowBefore before;
-  before.texts.reserve(32);
+  before.texts.reserve(f.controls.size());
   std::vector<const Control*> lists;
   for (const Control& c : f.controls) {
     if (c.kind == Kind::TextBox || changes_caption(c)) before.texts.emplace_back(c.name, c.text);
