@@ -30,6 +30,8 @@ class MemoryFiles : public FilePort {
     check(path);
     files[path] = std::string(bytes);
   }
+  // Fails before it changes anything, as the disk's atomic replace does.
+  void replace_atomically(const std::string& path, std::string_view bytes) override { replace(path, bytes); }
   void read_lines(const std::string& path, const std::function<void(std::string_view)>& line) override {
     check(path);
     // As on the disk: a line ends at LF, and a CR before it belongs to the end.

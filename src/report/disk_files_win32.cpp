@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -107,11 +108,11 @@ std::string reason(const std::string& path, DWORD error, bool creating) {
 }
 
 [[noreturn]] void fail(const char* doing, const std::string& path, DWORD error, bool creating = true) {
-  throw Failure(std::string(doing) + "计算书“" + path + "”：" + reason(path, error, creating) + "。");
+  throw FileFailure(doing, path, reason(path, error, creating));
 }
 
 [[noreturn]] void not_plain(const char* doing, const std::string& path) {
-  throw Failure(std::string(doing) + "计算书“" + path + "”：这不是一个普通文件。");
+  throw FileFailure(doing, path, "这不是一个普通文件");
 }
 
 // The file is closed on every way out of a call, a failure included. A
@@ -198,6 +199,65 @@ class OpenFile {
   HANDLE handle_;
 };
 
+std::string folder_of(const std::string& path) {
+  const std::size_t separator = path.find_last_of("\\/");
+  if (separator != std::string::npos) return path.substr(0, separator + 1);
+  return path.size() > 1 && path[1] == ':' ? path.substr(0, 2) : std::string();
+}
+
+// A new file in the folder of the file it is to replace, named so that no
+// user's file is met, and deleted again unless it was put in place. Its
+// failures name the file it replaces: that is the file the user knows.
+class NewFile {
+ public:
+  explicit NewFile(const std::string& path) : path_(path) {
+    std::random_device random;
+    DWORD error = ERROR_FILE_EXISTS;
+    while (error == ERROR_FILE_EXISTS) {
+      name_ = to_wide(folder_of(path) + ".aquamere-" + std::to_string(random()) + ".tmp");
+      handle_ =
+          CreateFileW(name_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+      error = handle_ == INVALID_HANDLE_VALUE ? GetLastError() : ERROR_SUCCESS;
+    }
+    if (error != ERROR_SUCCESS) fail("无法打开", path_, error);
+  }
+  NewFile(const NewFile&) = delete;
+  NewFile& operator=(const NewFile&) = delete;
+  ~NewFile() {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+    if (!placed_) DeleteFileW(name_.c_str());
+  }
+
+  void write_all(std::string_view bytes) {
+    while (!bytes.empty()) {
+      DWORD n = 0;
+      const auto size = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+      if (!WriteFile(handle_, bytes.data(), size, &n, nullptr)) fail("无法写入", path_, GetLastError());
+      if (n == 0) fail("无法写入", path_, ERROR_DISK_FULL);
+      bytes.remove_prefix(n);
+    }
+  }
+
+  // On the disk first, then in place: a crash in between leaves the old
+  // file or the new one whole, never a part of either.
+  void put_in_place() {
+    if (!FlushFileBuffers(handle_)) fail("无法写入", path_, GetLastError());
+    HANDLE handle = handle_;
+    handle_ = INVALID_HANDLE_VALUE;
+    if (!CloseHandle(handle)) fail("无法写入", path_, GetLastError());
+    if (!MoveFileExW(name_.c_str(), to_wide(path_).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+      fail("无法写入", path_, GetLastError());
+    placed_ = true;
+  }
+
+ private:
+  const std::string& path_;
+  std::wstring name_;
+  HANDLE handle_ = INVALID_HANDLE_VALUE;
+  bool placed_ = false;
+};
+
 }  // namespace
 
 void DiskFiles::append(const std::string& path, std::string_view bytes) {
@@ -213,10 +273,18 @@ void DiskFiles::replace(const std::string& path, std::string_view bytes) {
   file.close();
 }
 
+void DiskFiles::replace_atomically(const std::string& path, std::string_view bytes) {
+  if (path.empty()) fail("无法打开", path, ERROR_FILE_NOT_FOUND);
+  if (is_folder(path)) fail("无法打开", path, ERROR_ACCESS_DENIED);
+  NewFile file(path);
+  file.write_all(bytes);
+  file.put_in_place();
+}
+
 // A folder is named as such, as the POSIX port does.
 void DiskFiles::read_lines(const std::string& path, const std::function<void(std::string_view)>& line) {
   if (!path.empty() && is_folder(path)) {
-    throw Failure("无法读取计算书“" + path + "”：这是一个文件夹，不是文件。");
+    throw FileFailure("无法读取", path, "这是一个文件夹，不是文件");
   }
   OpenFile file(path, GENERIC_READ, OPEN_EXISTING, "无法读取");
   read_in_chunks([&](std::vector<char>& buffer) { return file.read_chunk(buffer); }, line);

@@ -24,6 +24,9 @@ class ScenarioFiles : public FilePort {
   void replace(const std::string& path, std::string_view bytes) override {
     disk_.replace(where(path), bytes);
   }
+  void replace_atomically(const std::string& path, std::string_view bytes) override {
+    disk_.replace_atomically(where(path), bytes);
+  }
   void read_lines(const std::string& path, const std::function<void(std::string_view line)>& line) override {
     disk_.read_lines(where(path), line);
   }
