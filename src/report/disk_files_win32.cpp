@@ -290,6 +290,18 @@ void DiskFiles::read_lines(const std::string& path, const std::function<void(std
   read_in_chunks([&](std::vector<char>& buffer) { return file.read_chunk(buffer); }, line);
 }
 
+std::optional<FileIdentity> DiskFiles::identity(const std::string& path) {
+  HANDLE file = CreateFileW(to_wide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  BY_HANDLE_FILE_INFORMATION information{};
+  const bool known = GetFileInformationByHandle(file, &information) != 0;
+  CloseHandle(file);
+  if (!known) return std::nullopt;
+  return FileIdentity{information.dwVolumeSerialNumber,
+                      (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
+}
+
 // A missing file, or a missing folder on the way to it, has no size.
 std::optional<std::uintmax_t> DiskFiles::size(const std::string& path) {
   WIN32_FILE_ATTRIBUTE_DATA found{};

@@ -38,6 +38,14 @@ class FileFailure : public Failure {
   std::string doing_, path_, reason_;
 };
 
+// Which file a path names, as the file system tells files apart: the device
+// and inode on POSIX, the volume serial number and file index on Windows.
+// Two paths of one file (a hard or symbolic link) have the same identity.
+struct FileIdentity {
+  std::uint64_t volume = 0, file = 0;
+  friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
+
 // The report's way to the disk: every call opens the file, does its one job
 // and closes it again, so the file is never held open between two user
 // actions. Each call throws Failure (naming the path and the system's
@@ -57,6 +65,9 @@ class FilePort {
   // Calls `line` for each line of the file, without its line end, in order.
   virtual void read_lines(const std::string& path,
                           const std::function<void(std::string_view line)>& line) = 0;
+  // The identity of the file at the path; nothing when there is no such
+  // file or the system cannot tell.
+  virtual std::optional<FileIdentity> identity(const std::string& path) = 0;
   // The file's size in bytes; nothing when there is no such file.
   virtual std::optional<std::uintmax_t> size(const std::string& path) = 0;
   // Cuts the file back to its first `size` bytes, taking back what an event
