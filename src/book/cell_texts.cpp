@@ -71,8 +71,15 @@ void for_each_character(std::string_view text, Each each) {
   }
 }
 
+// Most of a book's texts and all but a few characters of its formulas are
+// printable ASCII, passed over a byte at a time.
 bool is_clean(std::string_view text) {
   for (std::size_t at = 0; at < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[at]);
+    if (byte >= 0x20 && byte < 0x80) {
+      ++at;
+      continue;
+    }
     const Decoded d = decode(text, at);
     if (!d.character || !allowed_in_xml(*d.character)) return false;
     at += d.length;
@@ -149,7 +156,8 @@ double wrapped_height(std::string_view utf8, double width, double points) {
     if (end == std::string_view::npos) break;
     start = end + 1;
   }
-  return lines > 1 ? lines * line_height(points) + 2 : 0;
+  constexpr double highest_row = 409;  // Excel's limit
+  return lines > 1 ? std::min(highest_row, lines * line_height(points) + 2) : 0;
 }
 
 std::string sheet_name(std::string_view wanted, std::string_view suffix,
