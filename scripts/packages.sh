@@ -26,8 +26,10 @@ ensure_packages() {
   [ ${#missing[@]} -eq 0 ] && return 0
   if [ "$(id -u)" -eq 0 ]; then
     echo "Installing missing packages: ${missing[*]}"
-    apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+    # Another install running on the machine holds the package database's
+    # lock: wait for it rather than fail.
+    apt-get -o DPkg::Lock::Timeout=900 update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 install -y -qq "${missing[@]}" >/dev/null
   else
     echo "Please install these Debian packages first:" >&2
     echo "  sudo apt-get install -y ${missing[*]}" >&2

@@ -13,6 +13,8 @@ export WINEDEBUG=${WINEDEBUG:--all}
 # draws it too faint to read at 9 pt.) There is no window
 # manager on the virtual display: Wine draws the title bars itself, so that
 # screenshots show them, and does not wait for one to map and unmap windows.
+# A program that crashes is reported on the console, not in a dialog that
+# would wait for a person on the virtual display.
 wine_prefix_settings() {
   local link
   link=$(utf16_hex "wqy-microhei.ttc,WenQuanYi Micro Hei")
@@ -30,6 +32,9 @@ REGEDIT4
 "SimSun"="WenQuanYi Micro Hei"
 "NSimSun"="WenQuanYi Micro Hei Mono"
 "Microsoft YaHei UI"="WenQuanYi Micro Hei"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]
+"ShowCrashDialog"=dword:00000000
 
 [HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]
 "Decorated"="N"

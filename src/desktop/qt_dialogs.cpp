@@ -1,8 +1,10 @@
 #include "desktop/qt_dialogs.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QString>
 
 namespace aquamere {
@@ -12,38 +14,70 @@ QString qt_text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// A box belongs to the window the user acted in, the active one, and no
+// window of the program takes input while it is up. When it has gone, that
+// window is active again with the focus in the widget that had it: without
+// a window manager to choose the next window (and on some desktops even
+// with one) the keys would otherwise go nowhere until the user clicks.
+class BoxOverTheProgram {
+ public:
+  BoxOverTheProgram() : owner_(QApplication::activeWindow()), focus_(QApplication::focusWidget()) {}
+  BoxOverTheProgram(const BoxOverTheProgram&) = delete;
+  BoxOverTheProgram& operator=(const BoxOverTheProgram&) = delete;
+  ~BoxOverTheProgram() {
+    if (owner_ == nullptr || !owner_->isVisible()) return;
+    owner_->activateWindow();
+    if (focus_ != nullptr && focus_->window() == owner_) focus_->setFocus(Qt::OtherFocusReason);
+  }
+
+  QWidget* owner() const { return owner_; }
+
+  // Shows the box, modal for the whole program, until it is answered.
+  int run(QDialog& box) const {
+    box.setWindowModality(Qt::ApplicationModal);
+    return box.exec();
+  }
+
+ private:
+  QPointer<QWidget> owner_;
+  QPointer<QWidget> focus_;
+};
+
 }  // namespace
 
 // A failure reads like any other message: the system's boxes carry no icon.
 void QtDialogs::message(std::string_view title, std::string_view text, bool) {
   if (before_) before_();
-  QMessageBox box;
+  const BoxOverTheProgram over;
+  QMessageBox box(over.owner());
   box.setWindowTitle(qt_text(title));
   box.setTextFormat(Qt::PlainText);
   box.setText(qt_text(text));
   box.setIcon(QMessageBox::NoIcon);
   box.setStandardButtons(QMessageBox::Ok);
-  box.exec();
+  over.run(box);
 }
 
 std::string QtDialogs::input(std::string_view title, std::string_view prompt) {
   if (before_) before_();
-  QInputDialog box;
+  const BoxOverTheProgram over;
+  QInputDialog box(over.owner());
   box.setWindowTitle(qt_text(title));
   box.setInputMode(QInputDialog::TextInput);
   box.setLabelText(qt_text(prompt));
   box.setTextValue(QString());
-  if (box.exec() != QDialog::Accepted) return {};
+  if (over.run(box) != QDialog::Accepted) return {};
   return box.textValue().toStdString();
 }
 
 // The platform's save dialog, which asks before it overwrites a file.
 std::string QtDialogs::save_path(std::string_view title, std::string_view proposed) {
   if (before_) before_();
-  QFileDialog box(nullptr, qt_text(title), QString(), "Excel 工作簿 (*.xlsx)");
+  const BoxOverTheProgram over;
+  QFileDialog box(over.owner(), qt_text(title), QString(), "Excel 工作簿 (*.xlsx)");
   box.setAcceptMode(QFileDialog::AcceptSave);
   box.selectFile(qt_text(proposed));
-  if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return {};
+  if (over.run(box) != QDialog::Accepted || box.selectedFiles().isEmpty()) return {};
   return box.selectedFiles().front().toStdString();
 }
 

@@ -9,14 +9,16 @@
 
 #include "common/wide_text.h"
 #include "win32/input_box.h"
+#include "win32/modal_box.h"
 
 namespace aquamere::win32 {
 
 // A failure reads like any other message: the system's boxes carry no icon.
-// Task-modal: every window of the program waits for OK.
+// Every window of the program waits for OK.
 void Dialogs::message(std::string_view title, std::string_view text, bool) {
   if (before_) before_();
-  MessageBoxW(nullptr, to_wide(text).c_str(), to_wide(title).c_str(), MB_OK | MB_TASKMODAL);
+  const BoxOverTheProgram over;
+  MessageBoxW(over.owner(), to_wide(text).c_str(), to_wide(title).c_str(), MB_OK | MB_APPLMODAL);
 }
 
 std::string Dialogs::input(std::string_view title, std::string_view prompt) {

@@ -1,6 +1,7 @@
 #include "win32/input_box.h"
 
 #include "common/wide_text.h"
+#include "win32/modal_box.h"
 
 namespace aquamere::win32 {
 namespace {
@@ -61,12 +62,6 @@ INT_PTR CALLBACK input_box_procedure(HWND box, UINT message, WPARAM w, LPARAM l)
   return TRUE;
 }
 
-// The program's other windows take no input while the box is up.
-BOOL CALLBACK set_enabled(HWND window, LPARAM enabled) {
-  if (IsWindowVisible(window)) EnableWindow(window, static_cast<BOOL>(enabled));
-  return TRUE;
-}
-
 }  // namespace
 
 std::vector<WORD> input_box_template(std::string_view title, std::string_view prompt) {
@@ -86,15 +81,6 @@ std::vector<WORD> input_box_template(std::string_view title, std::string_view pr
   t.item(WS_TABSTOP | BS_PUSHBUTTON, {183, 25, 50, 14}, IDCANCEL, button_class, "取消");
   t.item(SS_LEFT | SS_NOPREFIX, {7, 7, 170, 45}, input_box_prompt, static_class, prompt);
   return t.words();
-}
-
-BoxOverTheProgram::BoxOverTheProgram() : owner_(GetActiveWindow()) {
-  EnumThreadWindows(GetCurrentThreadId(), &set_enabled, FALSE);
-}
-
-BoxOverTheProgram::~BoxOverTheProgram() {
-  EnumThreadWindows(GetCurrentThreadId(), &set_enabled, TRUE);
-  if (owner_ != nullptr) SetActiveWindow(owner_);
 }
 
 std::string run_input_box(std::string_view title, std::string_view prompt) {

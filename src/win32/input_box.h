@@ -8,21 +8,6 @@
 
 namespace aquamere::win32 {
 
-// While a box of the program is up (the input box, the save dialog) no
-// other window of the program takes input; the window that was active, the
-// box's owner, is active again when it has gone.
-class BoxOverTheProgram {
- public:
-  BoxOverTheProgram();
-  BoxOverTheProgram(const BoxOverTheProgram&) = delete;
-  BoxOverTheProgram& operator=(const BoxOverTheProgram&) = delete;
-  ~BoxOverTheProgram();
-  HWND owner() const { return owner_; }
-
- private:
-  HWND owner_;
-};
-
 // The input box's dialog template, laid out in dialog units as a dialog
 // resource would be: the prompt at the top left, OK and Cancel at the
 // right, the text box across the bottom.

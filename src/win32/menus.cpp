@@ -15,11 +15,11 @@ std::wstring item_text(const Control& item) {
   return text;
 }
 
+}  // namespace
+
 WORD virtual_key(const MenuKey& key) {
   return static_cast<WORD>(key.function > 0 ? VK_F1 + key.function - 1 : key.letter);
 }
-
-}  // namespace
 
 HMENU make_menu_bar(const Form& form) {
   const auto holders = menu_holders(form);

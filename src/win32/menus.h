@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "common/form.h"
+#include "frontend/menu_keys.h"
 
 namespace aquamere::win32 {
 
@@ -17,6 +18,9 @@ inline int command_id(std::size_t place) { return first_command_id + static_cast
 // every other item carries its control's command identifier and shows its
 // shortcut at the right. nullptr for a window without menus.
 HMENU make_menu_bar(const Form& form);
+
+// The virtual key of a menu item's shortcut: F1 … F12, or the letter.
+WORD virtual_key(const MenuKey& key);
 
 // The accelerators of the menu items' shortcuts, each sending the item's
 // command; nullptr when the window has none.

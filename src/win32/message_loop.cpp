@@ -12,14 +12,21 @@ bool is_text_box(HWND window) {
   return lstrcmpiW(name, L"EDIT") == 0;
 }
 
-bool ctrl_down() { return (GetKeyState(VK_CONTROL) & 0x8000) != 0; }
+bool key_down(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
-// A key that edits the focused text box rather than choosing a menu item.
-bool edits_focused_text(const MSG& message) {
-  if (message.message != WM_KEYDOWN || !ctrl_down() || !is_text_box(GetFocus())) return false;
-  const auto key = static_cast<char>(message.wParam);
-  return edits_text(MenuKey{.letter = key, .ctrl = true});
+// Whether a key typed with Ctrl into a text box stays there rather than
+// choosing a menu item: Ctrl+X, C, V and A cut, copy, paste and select
+// all, and Ctrl together with Alt is AltGr on many keyboards, which types a
+// character (ą is AltGr+A on a Polish one). The box is the one the key was
+// sent to, not whichever window has the focus when the key is read: another
+// program taking the foreground in between must not turn select-all into a
+// menu command.
+bool stays_in_text_box(const MSG& message) {
+  if (message.message != WM_KEYDOWN || !key_down(VK_CONTROL) || !is_text_box(message.hwnd)) return false;
+  return key_down(VK_MENU) || edits_text(MenuKey{.letter = static_cast<char>(message.wParam), .ctrl = true});
 }
+
+bool selects_all(const MSG& message) { return message.wParam == 'A' && !key_down(VK_MENU); }
 
 }  // namespace
 
@@ -27,13 +34,11 @@ bool route_message(MSG& message) {
   HWND top = GetAncestor(message.hwnd, GA_ROOT);
   FormWindow* window = top != nullptr ? FormWindow::of(top) : nullptr;
   if (window == nullptr) return false;
-  if (edits_focused_text(message)) {
+  if (stays_in_text_box(message)) {
     // The edit control has no Ctrl+A of its own.
-    if (message.wParam == 'A') {
-      SendMessageW(GetFocus(), EM_SETSEL, 0, -1);
-      return true;
-    }
-    return false;
+    if (!selects_all(message)) return false;
+    SendMessageW(message.hwnd, EM_SETSEL, 0, -1);
+    return true;
   }
   if (window->accelerators() != nullptr && TranslateAcceleratorW(top, window->accelerators(), &message))
     return true;

@@ -6,10 +6,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QTest>
 
 #include "desktop/control_widgets.h"
 #include "desktop_fixture.h"
+#include "frontend/form_view.h"
 
 namespace aquamere {
 namespace {
@@ -138,6 +140,42 @@ TEST_F(DesktopEvents, EditingKeysEditAFocusedTextBoxAndRunMenuItemsElsewhere) {
   settle();
   EXPECT_EQ(window("frmmain"), nullptr);
   EXPECT_TRUE(ended);
+}
+
+// Each window opens with the focus in the first control of its tab order,
+// where the user's first key goes.
+TEST_F(DesktopEvents, AWindowOpensWithTheFocusInTheFirstControlOfItsTabOrder) {
+  choose("mnuset");
+  for (const char* name : {"frmmain", "frmset"}) {
+    const std::vector<const Control*> order = tab_order(*program.find_window(name));
+    ASSERT_FALSE(order.empty());
+    EXPECT_EQ(window(name)->focusWidget(), window(name)->control(order.front()->name)) << name;
+  }
+}
+
+// The options of a frame are one choice, also after the program has set one
+// (it clears the others while the group lets it): the arrow keys still move
+// the choice within the frame, and the other frame's choice stays.
+TEST_F(DesktopEvents, OptionsStayOneChoicePerFrameAfterTheProgramSetsOne) {
+  choose("mnuset");
+  QTest::mouseClick(widget<QRadioButton>("frmset", "op_2"), Qt::LeftButton, {}, QPoint(6, 8));
+  program.state().windows.at("frmset").select_option("op_lz");  // as a program step would
+  desktop.sync();
+  EXPECT_TRUE(widget<QRadioButton>("frmset", "op_lz")->isChecked());
+  EXPECT_FALSE(widget<QRadioButton>("frmset", "op_ppr")->isChecked());
+  auto* chosen = widget<QRadioButton>("frmset", "op_lz");
+  chosen->setFocus();
+  QTest::keyClick(chosen, Qt::Key_Up);
+  const Form& settings = *program.find_window("frmset");
+  int materials = 0;
+  for (const char* option : {"op_jd", "op_sc", "op_ppr", "op_lz"}) {
+    materials += settings.value(option);
+    EXPECT_EQ(widget<QRadioButton>("frmset", option)->isChecked(), settings.value(option) == 1) << option;
+  }
+  EXPECT_EQ(materials, 1);
+  EXPECT_EQ(settings.value("op_lz"), 0) << "the arrow key did not move the choice";
+  EXPECT_EQ(settings.value("op_2"), 1);
+  EXPECT_TRUE(widget<QRadioButton>("frmset", "op_2")->isChecked());
 }
 
 }  // namespace

@@ -11,8 +11,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <functional>
+
+#include "desktop/boxes.h"
 
 namespace aquamere {
 namespace {
@@ -20,9 +21,13 @@ namespace {
 // Once the modal box is up, looks at it and answers it.
 template <class Box>
 void when_shown(std::function<void(Box&)> answer) {
-  QTimer::singleShot(0, [answer] {
-    auto* box = qobject_cast<Box*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
+  boxes::answer_next([answer](QWidget& shown) {
+    auto* box = qobject_cast<Box*>(&shown);
+    if (box == nullptr) {
+      ADD_FAILURE() << "Another kind of box: " << shown.windowTitle().toStdString();
+      shown.close();
+      return;
+    }
     answer(*box);
   });
 }

@@ -13,31 +13,16 @@
 #include "program_fixture.h"
 #include "report/disk_files.h"
 #include "temp_folder.h"
+#include "win32/boxes.h"
 #include "win32/desktop.h"
 #include "win32/dialogs.h"
 #include "win32/handles.h"
 #include "win32/input_box.h"
 #include "win32/message_loop.h"
+#include "win32/win32_fixture.h"
 
 namespace aquamere::win32 {
 namespace {
-
-// What a box showed, read by the timer that answers it.
-struct Seen {
-  std::string title, text;
-};
-
-Seen seen;
-std::function<void(HWND)> answer_box;
-
-// The text a box shows: its one label with text.
-BOOL CALLBACK read_label(HWND control, LPARAM text) {
-  wchar_t name[16] = {};
-  GetClassNameW(control, name, 16);
-  if (lstrcmpiW(name, L"STATIC") != 0 || GetWindowTextLengthW(control) == 0) return TRUE;
-  *reinterpret_cast<std::string*>(text) = Handle(control).text();
-  return FALSE;
-}
 
 // The first text box a user can type into: the file name of a save dialog.
 BOOL CALLBACK find_text_box(HWND control, LPARAM found) {
@@ -48,40 +33,25 @@ BOOL CALLBACK find_text_box(HWND control, LPARAM found) {
   return FALSE;
 }
 
-// Finds the box the program put up over its windows and answers it.
-void CALLBACK answer_when_up(HWND, UINT, UINT_PTR timer, DWORD) {
-  HWND box = GetActiveWindow();
-  if (box == nullptr || FormWindow::of(box) != nullptr) return;
-  KillTimer(nullptr, timer);
-  seen.title = Handle(box).text();
-  EnumChildWindows(box, &read_label, reinterpret_cast<LPARAM>(&seen.text));
-  answer_box(box);
-}
-
-void answer_with(std::function<void(HWND)> answer) {
-  answer_box = std::move(answer);
-  SetTimer(nullptr, 0, 50, &answer_when_up);
-}
-
 TEST(Win32Dialogs, MessageBoxCarriesTheTitleAndTheTextAndClosesWithOk) {
   Dialogs dialogs;
-  answer_with([](HWND box) { SendMessageW(box, WM_COMMAND, IDOK, 0); });
+  boxes::answer_next([](HWND box) { boxes::press(box, IDOK); });
   dialogs.message(app_title, "户当量过大", false);
-  EXPECT_EQ(seen.title, "Aquamere");
-  EXPECT_EQ(seen.text, "户当量过大");
+  EXPECT_EQ(boxes::last().title, "Aquamere");
+  EXPECT_EQ(boxes::last().text, "户当量过大");
 }
 
 TEST(Win32Dialogs, InputBoxGivesWhatWasTypedAndNothingWhenCancelled) {
   Dialogs dialogs;
-  answer_with([](HWND box) {
+  boxes::answer_next([](HWND box) {
     SetDlgItemTextW(box, input_box_edit, L"0.0125");
-    SendMessageW(box, WM_COMMAND, IDOK, 0);
+    boxes::press(box, IDOK);
   });
   EXPECT_EQ(dialogs.input(app_title, "αc值请自定："), "0.0125");
-  EXPECT_EQ(seen.text, "αc值请自定：");
-  answer_with([](HWND box) {
+  EXPECT_EQ(boxes::last().text, "αc值请自定：");
+  boxes::answer_next([](HWND box) {
     SetDlgItemTextW(box, input_box_edit, L"7");
-    SendMessageW(box, WM_COMMAND, IDCANCEL, 0);
+    boxes::press(box, IDCANCEL);
   });
   EXPECT_EQ(dialogs.input(app_title, "αc值请自定："), "");
 }
@@ -94,18 +64,18 @@ TEST(Win32Dialogs, SaveDialogGivesThePathChosenAndNothingWhenCancelled) {
   std::string folder_path = folder.string();
   for (char& c : folder_path) c = c == '/' ? '\\' : c;
   std::string proposed;
-  answer_with([&proposed](HWND box) {
+  boxes::answer_next([&proposed](HWND box) {
     HWND name = nullptr;
     EnumChildWindows(box, &find_text_box, reinterpret_cast<LPARAM>(&name));
     proposed = Handle(name).text();
     SetWindowTextW(name, L"给水");
-    SendMessageW(box, WM_COMMAND, IDOK, 0);
+    boxes::press(box, IDOK);
   });
   EXPECT_EQ(dialogs.save_path("导出Excel计算书", folder_path + "\\计算书.txt.xlsx"),
             folder_path + "\\给水.xlsx");
-  EXPECT_EQ(seen.title, "导出Excel计算书");
+  EXPECT_EQ(boxes::last().title, "导出Excel计算书");
   EXPECT_EQ(proposed, "计算书.txt.xlsx");
-  answer_with([](HWND box) { SendMessageW(box, WM_COMMAND, IDCANCEL, 0); });
+  boxes::answer_next([](HWND box) { boxes::press(box, IDCANCEL); });
   EXPECT_EQ(dialogs.save_path("导出Excel计算书", folder_path + "\\计算书.txt.xlsx"), "");
 }
 
@@ -137,37 +107,34 @@ class Win32Windows : public ProgramTest {
  protected:
   Desktop desktop{program};
   FormWindow& main_window() { return *desktop.window("frmmain"); }
-
-  // A key as the message loop receives it, with Ctrl held or not.
-  void press(HWND focus, WPARAM key, bool ctrl) {
-    BYTE keys[256] = {};
-    keys[VK_CONTROL] = ctrl ? 0x80 : 0;
-    SetKeyboardState(keys);
-    MSG message{focus, WM_KEYDOWN, key, 1, 0, {}};
-    if (!route_message(message)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-    keys[VK_CONTROL] = 0;
-    SetKeyboardState(keys);
-    for (MSG m{}; PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&m);
-    desktop.collect();
-  }
+  HWND control(const char* name) { return main_window().control(name); }
 };
 
-// Ctrl+C in a focused text box copies; on the background it opens the
-// Uo-αc table, as its menu item says.
-TEST_F(Win32Windows, CtrlKeysEditAFocusedTextBoxAndReachTheMenuFromTheBackground) {
-  HWND box = main_window().control("t_q0");
-  SetFocus(box);
-  press(box, 'C', true);
+// Ctrl+C typed into a text box copies; on the background it opens the
+// Uo-αc table, as its menu item says. The key counts where it was typed,
+// whichever window has the focus when it is read: under Wine another
+// program may take the foreground at any moment.
+TEST_F(Win32Windows, CtrlKeysEditATextBoxAndReachTheMenuFromTheBackground) {
+  HWND box = control("t_q0");
+  key(desktop, box, 'C', {.ctrl = true});
   EXPECT_EQ(program.find_window("Fmuo"), nullptr);
-  press(box, 'A', true);
+  SetFocus(nullptr);
+  key(desktop, box, 'A', {.ctrl = true});
   EXPECT_EQ(SendMessageW(box, EM_GETSEL, 0, 0), MAKELRESULT(0, 3));
   SendMessageW(main_window().hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-  press(GetFocus(), 'C', true);
+  key(desktop, main_window().hwnd(), 'C', {.ctrl = true});
   ASSERT_NE(program.find_window("Fmuo"), nullptr);
   EXPECT_TRUE(IsWindowVisible(desktop.window("Fmuo")->hwnd()));
+}
+
+// AltGr is Ctrl with Alt: on a Polish keyboard AltGr+A types ą. In a text
+// box it neither selects all nor reaches the menu (Ctrl+A, α系数值).
+TEST_F(Win32Windows, AltGrTypesIntoATextBox) {
+  HWND box = control("t_q0");
+  SendMessageW(box, EM_SETSEL, 1, 1);
+  for (const WPARAM letter : {'A', 'C', 'V', 'X'}) key(desktop, box, letter, {.ctrl = true, .alt = true});
+  EXPECT_EQ(SendMessageW(box, EM_GETSEL, 0, 0), MAKELRESULT(1, 1));
+  EXPECT_EQ(program.state().windows.size(), 1u);
 }
 
 // Moved to a screen of 144 dots an inch, the window and its controls grow

@@ -14,6 +14,7 @@
 #include "scenario/window_picture.h"
 #include "win32/desktop.h"
 #include "win32/handles.h"
+#include "win32/menus.h"
 #include "win32/message_loop.h"
 
 namespace aquamere::scenario {
@@ -111,18 +112,16 @@ class Win32Driver : public Driver {
     settle();
   }
 
-  // The key goes to the main window with no text box focused, where
-  // Ctrl+A/C/V/X would keep their editing meaning: when one has the focus,
-  // the user first clicks the window's background.
+  // The key as typed into the main window itself, with no text box
+  // focused, where Ctrl+A/C/V/X would keep their editing meaning. It is
+  // addressed to the window rather than to whatever has the focus, which
+  // another program under the same Wine server may hold.
   void key(const std::string& keys) override {
     FormWindow& main = open_window("frmmain");
     const auto key = parse_menu_key(keys);
     if (!key || !answers(main, *key)) throw std::invalid_argument("no menu item answers " + keys);
-    if (is_class(GetFocus(), L"EDIT")) press_and_release(main.hwnd(), free_spot(main.hwnd()));
-    HWND focus = GetFocus() != nullptr && IsChild(main.hwnd(), GetFocus()) ? GetFocus() : main.hwnd();
-    const auto virtual_key = static_cast<WPARAM>(key->function > 0 ? VK_F1 + key->function - 1 : key->letter);
     hold_ctrl(key->ctrl);
-    MSG message{focus, WM_KEYDOWN, virtual_key, 1, 0, {}};
+    MSG message{main.hwnd(), WM_KEYDOWN, win32::virtual_key(*key), 1, 0, {}};
     if (!win32::route_message(message)) {
       TranslateMessage(&message);
       DispatchMessageW(&message);
@@ -209,7 +208,7 @@ class Win32Driver : public Driver {
     if (main.accelerators() == nullptr) return false;
     ACCEL table[32] = {};
     const int count = CopyAcceleratorTableW(main.accelerators(), table, 32);
-    const WORD wanted = static_cast<WORD>(key.function > 0 ? VK_F1 + key.function - 1 : key.letter);
+    const WORD wanted = win32::virtual_key(key);
     for (int i = 0; i < count; ++i) {
       if (table[i].key == wanted && ((table[i].fVirt & FCONTROL) != 0) == key.ctrl) return true;
     }
