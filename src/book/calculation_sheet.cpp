@@ -124,7 +124,8 @@ class Builder {
 
   // A line of text across the printed width, as high as it wraps.
   void running_text(std::string line) {
-    if (const double height = wrapped_height(line, printed_width(), 10)) sheet_.height(row_, height);
+    if (const double height = wrapped_height(line, printed_width(), 10); height > 0)
+      sheet_.height(row_, height);
     merged(0, printed_columns - 1, text(std::move(line), Style::Wrapped));
     ++row_;
   }
@@ -198,7 +199,7 @@ class Builder {
       const std::vector<Cell>& cells = sheet_.rows[static_cast<std::size_t>(r)];
       const auto* remark = std::get_if<std::string>(&cells[Remarks].value);
       if (remark == nullptr) continue;
-      if (const double height = wrapped_height(*remark, width, 9)) sheet_.height(r, height);
+      if (const double height = wrapped_height(*remark, width, 9); height > 0) sheet_.height(r, height);
     }
   }
 

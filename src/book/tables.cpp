@@ -36,7 +36,7 @@ Cell number(double x) { return {.value = x}; }
 void note(Sheet& sheet, int row, std::string line) {
   double width = 0;
   for (const double w : sheet.widths) width += w;
-  if (const double height = wrapped_height(line, width, 10)) sheet.height(row, height);
+  if (const double height = wrapped_height(line, width, 10); height > 0) sheet.height(row, height);
   sheet.put(row, 0, text(std::move(line), Style::Wrapped));
   sheet.merges.push_back({row, 0, static_cast<int>(sheet.widths.size()) - 1});
 }

@@ -83,9 +83,10 @@ TEST_F(Edited, PairsLinesTolerantlyAndSaysWhereTheyDiffer) {
   edit("2-3", [](std::string line) { return line.replace(line.find("De") + 2, 2, "99"); });
   edit("4-5", [](const std::string&) { return std::string(); });
   edit("5-6", [](std::string line) {
-    return line.insert(line.size() - 2,
-                       "    \xBC\xFB\xD7\xA2"
-                       "1");
+    line.insert(line.size() - 2,
+                "    \xBC\xFB\xD7\xA2"
+                "1");
+    return line;
   });
   const ReportSegments book = segments();
   ASSERT_EQ(book.segments.size(), 5u);
@@ -110,9 +111,10 @@ TEST_F(Edited, TotalsAreFormulasOfTheRows) {
   type("t_nguo", " " + text("t_nguo") + " ");
   double_click("");
   edit("3-4", [](std::string line) {
-    return line.insert(line.size() - 2,
-                       "\xBC\xFB\xD7\xA2"
-                       "1");
+    line.insert(line.size() - 2,
+                "\xBC\xFB\xD7\xA2"
+                "1");
+    return line;
   });
   const Sheet s = sheet();
   const int last = row_of(s, "3-4");
