@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# aquamere.exe under Wine on the virtual display of the Windows tests,
+# driven by real X input (xdotool), as a user's keyboard drives it: with
+# 户当量 empty F5 shows "请先给出户当量(节点当量)"; Enter closes it, and the
+# keys go where they went before it: a digit lands in 户当量 (F5 then
+# computes without a message) and F2 opens 计算参数设置.
+#   real_input.sh AQUAMERE.EXE WINE-RUN     (run alone by CTest)
+set -euo pipefail
+program=$(realpath "$1") wine_run=$(realpath "$2")
+cd "$(mktemp -d)"
+"$wine_run" "$program" & pid=$!
+trap 'kill $pid 2>/dev/null || true' EXIT
+
+# A visible window with exactly that title.
+titled() {
+  for w in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do echo "$w"; done
+  return 0
+}
+wait_for_title() {
+  for _ in $(seq 50); do
+    [ -n "$(titled "$1")" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+main=$(timeout 60 xdotool search --sync --onlyvisible --name '^Aquamere\(' | head -n 1)
+# The client area is the layout's 481 × 240 pixels at 96 dots an inch,
+# under the caption and menu bar Wine draws itself.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+border=$(((WIDTH - 481) / 2))
+top=$((HEIGHT - 240 - border))
+xdotool windowfocus --sync "$main"
+
+# 户当量 (t_Ng, twips 4560, 1440 of the client area), empty: F5 says so.
+xdotool mousemove --window "$main" $((border + 332)) $((top + 105)) click 1
+sleep 0.3
+xdotool key F5
+wait_for_title Aquamere || { echo "FAIL: F5 with 户当量 empty showed no message" >&2; exit 1; }
+xdotool key Return
+sleep 0.5
+[ -z "$(titled Aquamere)" ] || { echo "FAIL: Enter did not close the message" >&2; exit 1; }
+xdotool type 4
+xdotool key F5
+if wait_for_title Aquamere; then
+  echo "FAIL: the digit typed after the message did not reach 户当量" >&2
+  exit 1
+fi
+xdotool key F2
+wait_for_title 计算参数设置 || { echo "FAIL: F2 after the message opened no settings" >&2; exit 1; }
+echo "After a message a digit lands in the box that had the focus and F2 opens the settings"
