@@ -30,7 +30,7 @@ class BoxOverTheProgram {
     if (focus_ != nullptr && focus_->window() == owner_) focus_->setFocus(Qt::OtherFocusReason);
   }
 
-  QWidget* owner() const { return owner_; }
+  QWidget* owner() const { return owner_.data(); }
 
   // Shows the box, modal for the whole program, until it is answered.
   int run(QDialog& box) const {
