@@ -151,7 +151,7 @@ double wrapped_height(std::string_view utf8, double width, double points) {
   int lines = 0;
   std::size_t start = 0;
   for (std::size_t end = utf8.find('\n');; end = utf8.find('\n', start)) {
-    const double columns = static_cast<double>(display_width(utf8.substr(start, end - start)));
+    const auto columns = static_cast<double>(display_width(utf8.substr(start, end - start)));
     lines += std::max(1, static_cast<int>(std::ceil(columns / columns_per_line)));
     if (end == std::string_view::npos) break;
     start = end + 1;

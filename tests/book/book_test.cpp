@@ -79,7 +79,8 @@ class Edited : public Book {
 // their formulas.
 TEST_F(Edited, PairsLinesTolerantlyAndSaysWhereTheyDiffer) {
   for (int i = 0; i < 5; ++i) click("cmdjsmll");
-  edit("1-2", [](std::string line) { return line.substr(0, line.find_last_not_of(" \r\n") + 1) + "\r"; });
+  edit("1-2",
+       [](const std::string& line) { return line.substr(0, line.find_last_not_of(" \r\n") + 1) + "\r"; });
   edit("2-3", [](std::string line) { return line.replace(line.find("De") + 2, 2, "99"); });
   edit("4-5", [](const std::string&) { return std::string(); });
   edit("5-6", [](std::string line) {
@@ -144,16 +145,16 @@ TEST_F(Edited, ADamagedJournalStillMakesAWritableBook) {
   for (int i = 0; i < 6; ++i) click("cmdjsmll");
   std::string& journal = disk.files.at("c:\\file.txt.json");
   const std::string long_name(40, 'M');
-  const std::string names[] = {"'PP-R/[X]*?:\\\\", long_name + "A", long_name + "B", "pp-r"};
+  const std::string names[] = {R"('PP-R/[X]*?:\\)", long_name + "A", long_name + "B", "pp-r"};
   std::size_t at = 0;
   for (const std::string& name : names) {
-    at = journal.find("\"material\":\"PP-R\"", at);
-    journal.replace(at, 17, "\"material\":\"" + name + "\"");
-    at = journal.find("\"coef_i\":", at);
+    at = journal.find(R"("material":"PP-R")", at);
+    journal.replace(at, 17, R"("material":")" + name + "\"");
+    at = journal.find(R"("coef_i":)", at);
   }
-  journal.replace(journal.rfind("\"running\":"), 10, "\"running\":1e999,\"x\":");
-  journal +=
-      "{\"command\":\"calculate\",\"label\":\"9-10\",\"line\":\" 9-10 \\u0001\",\"loss\":{\"running\":1}}\n";
+  journal.replace(journal.rfind(R"("running":)"), 10, R"("running":1e999,"x":)");
+  journal += R"({"command":"calculate","label":"9-10","line":" 9-10 \u0001","loss":{"running":1}})";
+  journal += '\n';
   bytes() += " 7-8 \xff\xfe\x01 De\r\n";
   const auto book = make_book(segments(), report);
   EXPECT_EQ(unwritable(book), "");
