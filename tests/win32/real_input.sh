@@ -9,7 +9,9 @@ set -euo pipefail
 program=$(realpath "$1") wine_run=$(realpath "$2")
 cd "$(mktemp -d)"
 "$wine_run" "$program" & pid=$!
-trap 'kill $pid 2>/dev/null || true' EXIT
+# wine-run waits for the program and reports its status: the program is its
+# child, and is ended with it.
+trap 'pkill -P $pid 2>/dev/null; kill $pid 2>/dev/null || true' EXIT
 
 # A visible window with exactly that title.
 titled() {
