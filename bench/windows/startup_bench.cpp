@@ -1,12 +1,13 @@
-// Start-up of the Windows program to its first painted main window beside a
-// bare Win32 program that paints one window of the same size with one
-// Chinese label, and beside the same bare program with the program's
-// manifest, which loads common controls 6 and their theme as the program
-// does. For reference it also starts the main window's native controls made
-// straight from its layout with no program behind them (the floor that any
-// window of these controls pays). Every repetition starts each probe as a fresh process, in an order
-// drawn at random, and times it from the spawn to the end of its first
-// paint (see first_paint.h).
+// Start-up of the Windows program to its first painted main window beside
+// the main window's native controls made straight from its layout with no
+// program behind them: the floor that any window of these sixty controls
+// pays under Wine, which the program is held to within 1.3 times, and
+// within 300 ms. For reference, beside a bare Win32 program that paints one
+// window of the same size with one Chinese label, and the same with the
+// program's manifest, which loads common controls 6 and their theme as the
+// program does. Every repetition starts each probe as a fresh process, in
+// an order drawn at random, and times it from the spawn to the end of its
+// first paint (see first_paint.h).
 //
 //   aquamere-startup-bench [REPETITIONS]
 #include <windows.h>
@@ -25,7 +26,8 @@
 namespace aquamere::bench {
 namespace {
 
-constexpr double target = 1.3;
+constexpr double target = 1.3;      // times the controls alone
+constexpr double longest_ms = 300;  // on the 2-core machine of the benchmarks
 
 struct Report {
   double seconds;  // spawn to first paint
@@ -114,9 +116,13 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  const bool met = print_row("start-up to first paint", median(times[0]), median(times[1]), target);
-  print_row("  beside a themed bare window", median(times[0]), median(times[2]), target);
-  print_row("  beside its controls alone", median(times[0]), median(times[3]), std::nullopt);
+  const bool beside_controls =
+      print_row("start-up beside its controls", median(times[0]), median(times[3]), target);
+  const bool in_time = median(times[0]) * 1e3 <= longest_ms;
+  std::printf("| start-up to first paint      | %10.1f ms | ≤ %.0f ms | %s |\n", median(times[0]) * 1e3,
+              longest_ms, in_time ? "PASS" : "MISS");
+  print_row("  beside a bare window", median(times[0]), median(times[1]), std::nullopt);
+  print_row("  beside a themed bare window", median(times[0]), median(times[2]), std::nullopt);
   print_row("its controls alone, bare", median(times[3]), median(times[1]), std::nullopt);
-  return met ? 0 : 1;
+  return beside_controls && in_time ? 0 : 1;
 }

@@ -31,7 +31,7 @@ const Control& Form::at(std::string_view control) const {
 void Form::select_option(std::string_view control) {
   Control& chosen = at(control);
   for (Control& c : controls) {
-    if (c.kind == Kind::OptionButton && c.parent == chosen.parent) c.value = 0;
+    if (same_choice(c, chosen)) c.value = 0;
   }
   chosen.value = 1;
 }

@@ -53,6 +53,12 @@ struct Control {
   friend bool operator==(const Control&, const Control&) = default;
 };
 
+// The option buttons of one frame are one choice: selecting one clears the
+// others.
+inline bool same_choice(const Control& a, const Control& b) {
+  return a.kind == Kind::OptionButton && b.kind == Kind::OptionButton && a.parent == b.parent;
+}
+
 // Where each control stands among a window's controls, by name.
 using ControlIndex = std::unordered_map<std::string_view, std::size_t>;
 

@@ -14,32 +14,10 @@
 #include <cmath>
 #include <map>
 
+#include "frontend/faces.h"
+
 namespace aquamere {
 namespace {
-
-constexpr double default_points = 9;
-
-const QStringList& sans_faces() {
-  static const QStringList faces{"WenQuanYi Micro Hei", "Noto Sans CJK SC", "Microsoft YaHei",
-                                 "AR PL UMing CN"};
-  return faces;
-}
-
-const QStringList& song_faces() {
-  static const QStringList faces{"SimSun", "AR PL UMing CN", "AR PL UMing TW", "Noto Serif CJK SC",
-                                 "WenQuanYi Micro Hei"};
-  return faces;
-}
-
-// The fixed-pitch Song face: a Chinese character two columns wide, a Latin
-// letter one, as the report counts its columns.
-const QStringList& fixed_song_faces() {
-  static const QStringList faces{"NSimSun", "WenQuanYi Micro Hei Mono", "Noto Sans Mono CJK SC", "monospace"};
-  return faces;
-}
-
-bool is_song(std::string_view family) { return family == "宋体" || family == "SimSun"; }
-bool is_fixed_song(std::string_view family) { return family == "新宋体" || family == "NSimSun"; }
 
 // Whether fontconfig knows the family, asked once a family. Fontconfig, not
 // Qt's font database: filling that for the question costs the start-up a
@@ -59,20 +37,26 @@ bool is_installed(const QString& family) {
   return installed;
 }
 
+QString qt_face(std::string_view face) {
+  return QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
+}
+
 // The first of the faces that is installed, alone: with a list Qt would ask
 // fontconfig at once for every script's fallback faces, a good part of the
 // start-up; with one face it asks only when a character is missing from it.
 // With none of them installed, the whole list goes to fontconfig to match.
-QStringList installed_face(const QStringList& families) {
-  for (const QString& family : families) {
-    if (is_installed(family)) return {family};
-  }
+QStringList installed_face(std::span<const std::string_view> faces) {
+  const auto installed =
+      first_installed(faces, [](std::string_view face) { return is_installed(qt_face(face)); });
+  if (installed) return {qt_face(*installed)};
+  QStringList families;
+  for (const std::string_view face : faces) families.append(qt_face(face));
   return families;
 }
 
-QFont face(const QStringList& families, double points) {
+QFont face(std::span<const std::string_view> faces, double points) {
   QFont font;
-  font.setFamilies(installed_face(families));
+  font.setFamilies(installed_face(faces));
   font.setPixelSize(point_pixels(points));
   // The faces' own fontconfig rules leave them unhinted (WenQuanYi Micro Hei's
   // says so outright); Qt would otherwise hint each glyph as it first draws
@@ -157,12 +141,7 @@ QRect qt_rect(const Rect& rect) {
 }
 
 QFont control_font(const std::optional<Font>& font) {
-  if (!font) return face(sans_faces(), default_points);
-  if (is_song(font->family)) return face(song_faces(), font->points);
-  if (is_fixed_song(font->family)) return face(fixed_song_faces(), font->points);
-  QStringList families = sans_faces();
-  families.prepend(QString::fromUtf8(font->family.data(), static_cast<qsizetype>(font->family.size())));
-  return face(families, font->points);
+  return face(faces_for(font), font ? font->points : default_points);
 }
 
 void set_up_application(QApplication& app) {

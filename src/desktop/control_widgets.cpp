@@ -14,6 +14,7 @@
 #include <QStyledItemDelegate>
 
 #include "desktop/appearance.h"
+#include "frontend/form_view.h"
 
 namespace aquamere {
 namespace {
@@ -166,7 +167,7 @@ QWidget* make_control(const Control& c, QWidget* parent) {
   widget->setGeometry(qt_rect(c.rect).intersected(QRect(QPoint(0, 0), parent->size())));
   widget->setFont(control_font(c.font));
   widget->setAttribute(Qt::WA_NoMousePropagation);
-  if (c.tab < 0) widget->setFocusPolicy(Qt::NoFocus);
+  if (!takes_focus(c)) widget->setFocusPolicy(Qt::NoFocus);
   return widget;
 }
 

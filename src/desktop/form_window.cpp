@@ -40,10 +40,18 @@ FormWindow::FormWindow(const Form& form, std::function<void(const UserAction&)> 
   show_form(form);
 }
 
-// Frames first, so that each control can be placed inside its frame.
+// Frames first, so that each control can be placed inside its frame. The
+// options of one choice share one exclusive group.
 void FormWindow::add_controls(const Form& form) {
   const auto parent_of = [this](const Control& c) {
     return c.parent.empty() ? centralWidget() : widgets_.at(c.parent);
+  };
+  std::vector<std::pair<const Control*, QButtonGroup*>> choices;  // by the choice's first option
+  const auto group_of = [&](const Control& option) {
+    const auto same = [&option](const auto& choice) { return same_choice(*choice.first, option); };
+    auto it = std::find_if(choices.begin(), choices.end(), same);
+    if (it == choices.end()) it = choices.insert(it, {&option, new QButtonGroup(this)});
+    return it->second;
   };
   for (const Control& c : form.controls) {
     if (c.kind == Kind::Frame) widgets_[c.name] = make_control(c, parent_of(c));
@@ -53,7 +61,7 @@ void FormWindow::add_controls(const Form& form) {
     QWidget* widget = make_control(c, parent_of(c));
     widgets_[c.name] = widget;
     wire(c, widget);
-    if (c.kind == Kind::OptionButton) group_option(c, widget);
+    if (c.kind == Kind::OptionButton) group_of(c)->addButton(static_cast<QAbstractButton*>(widget));
   }
 }
 
@@ -63,46 +71,21 @@ void FormWindow::wire(const Control& c, QWidget* widget) {
     send([window = name_, control](Program& p) { p.double_click(window, control); });
   };
   if (auto* box = dynamic_cast<TextBox*>(widget)) {
-    connect(box, &QLineEdit::textEdited, this, [this, control](const QString& text) {
-      std::string typed = from_qt(text);
-      shown_.at(control).text = typed;
-      send([window = name_, control, typed = std::move(typed)](Program& p) {
-        p.type(window, control, typed);
-      });
-    });
+    connect(box, &QLineEdit::textEdited, this,
+            [this, control](const QString& text) { send(typed(shown_, control, from_qt(text))); });
     box->double_clicked = double_click;
   } else if (auto* multi = dynamic_cast<MultiLineBox*>(widget)) {
-    connect(multi, &QPlainTextEdit::textChanged, this, [this, control, multi] {
-      std::string typed = from_qt(multi->toPlainText());
-      shown_.at(control).text = typed;
-      send([window = name_, control, typed = std::move(typed)](Program& p) {
-        p.type(window, control, typed);
-      });
-    });
+    connect(multi, &QPlainTextEdit::textChanged, this,
+            [this, control, multi] { send(typed(shown_, control, from_qt(multi->toPlainText()))); });
     multi->double_clicked = double_click;
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     connect(button, &QAbstractButton::clicked, this, [this, control] {
-      note_checks();
+      note_checks(shown_, [this](const Control& option) {
+        return static_cast<QAbstractButton*>(this->control(option.name))->isChecked();
+      });
       send([window = name_, control](Program& p) { p.click(window, control); });
     });
   }
-}
-
-// A click has checked or cleared boxes and options in the widgets already:
-// what they show now is what the program's answer is compared with, so
-// that a click the program undoes is undone on the screen too.
-void FormWindow::note_checks() {
-  for (Control& c : shown_.controls) {
-    if (c.kind != Kind::CheckBox && c.kind != Kind::OptionButton) continue;
-    c.value = static_cast<QAbstractButton*>(control(c.name))->isChecked() ? 1 : 0;
-  }
-}
-
-// The options of one frame are one choice.
-void FormWindow::group_option(const Control& c, QWidget* widget) {
-  QButtonGroup*& group = option_groups_[c.parent];
-  if (group == nullptr) group = new QButtonGroup(this);
-  group->addButton(static_cast<QAbstractButton*>(widget));
 }
 
 // The control first in the tab order takes the focus when the window opens.

@@ -9,7 +9,6 @@
 #include "frontend/form_windows.h"
 
 class QAction;
-class QButtonGroup;
 
 namespace aquamere {
 
@@ -48,16 +47,13 @@ class FormWindow : public QMainWindow {
  private:
   void add_controls(const Form& form);
   void wire(const Control& control, QWidget* widget);
-  void group_option(const Control& control, QWidget* widget);
   void set_tab_order(const Form& form);
-  void note_checks();
   void send(const UserAction& action) { act_(action); }
 
   std::string name_;
   std::function<void(const UserAction&)> act_;
   std::map<std::string_view, QWidget*> widgets_;
   std::map<std::string_view, QAction*> menu_items_;
-  std::map<std::string_view, QButtonGroup*> option_groups_;
   Form shown_;  // what the widgets show
 };
 

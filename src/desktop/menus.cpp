@@ -34,7 +34,7 @@ std::map<std::string_view, QAction*> build_menu_bar(const Form& form, QMenuBar* 
       auto* menu = new QMenu(to_qt(item.text), container);
       menus[item.name] = menu;
       action = menu->menuAction();
-    } else if (item.text == "-") {
+    } else if (is_separator(item)) {
       action = new QAction(container);
       action->setSeparator(true);
     } else {

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QString>
 
+#include "frontend/save_dialog.h"
+
 namespace aquamere {
 namespace {
 
@@ -74,8 +76,9 @@ std::string QtDialogs::input(std::string_view title, std::string_view prompt) {
 std::string QtDialogs::save_path(std::string_view title, std::string_view proposed) {
   if (before_) before_();
   const BoxOverTheProgram over;
-  QFileDialog box(over.owner(), qt_text(title), QString(), "Excel 工作簿 (*.xlsx)");
+  QFileDialog box(over.owner(), qt_text(title), QString(), qt_text(book_filter_name));
   box.setAcceptMode(QFileDialog::AcceptSave);
+  box.setDefaultSuffix(qt_text(book_extension));
   box.selectFile(qt_text(proposed));
   if (over.run(box) != QDialog::Accepted || box.selectedFiles().isEmpty()) return {};
   return box.selectedFiles().front().toStdString();

@@ -13,15 +13,26 @@ std::vector<std::size_t> changed_controls(const Form& shown, const Form& now) {
   return changed;
 }
 
+bool takes_focus(const Control& c) {
+  return c.tab >= 0 && c.kind != Kind::MenuItem && c.kind != Kind::Frame && c.kind != Kind::Label;
+}
+
 std::vector<const Control*> tab_order(const Form& form) {
-  std::vector<const Control*> order;
+  std::vector<const Control*> by_tab;
   for (const Control& c : form.controls) {
-    if (c.tab >= 0 && c.kind != Kind::MenuItem && c.kind != Kind::Frame && c.kind != Kind::Label) {
-      order.push_back(&c);
+    if (takes_focus(c)) by_tab.push_back(&c);
+  }
+  std::stable_sort(by_tab.begin(), by_tab.end(),
+                   [](const Control* a, const Control* b) { return a->tab < b->tab; });
+  std::vector<const Control*> order;
+  for (const Control* c : by_tab) {
+    const bool placed = std::any_of(order.begin(), order.end(), [c](const Control* o) { return o == c; });
+    if (placed) continue;
+    order.push_back(c);
+    for (const Control* other : by_tab) {
+      if (other != c && same_choice(*other, *c)) order.push_back(other);
     }
   }
-  std::stable_sort(order.begin(), order.end(),
-                   [](const Control* a, const Control* b) { return a->tab < b->tab; });
   return order;
 }
 

@@ -15,6 +15,26 @@ namespace aquamere {
 // What the user did, to be run in the program; the front end shows the outcome.
 using UserAction = std::function<void(Program&)>;
 
+// What the user typed or clicked counts as shown already, so that the
+// program's answer is compared with it and never echoed back into the
+// control the user is working in. Typing: the text typed into a box of
+// the window as the front end last showed it, and the action that types it
+// in the program.
+inline UserAction typed(Form& shown, std::string_view control, std::string text) {
+  shown.at(control).text = text;
+  return [window = shown.name, control = std::string(control), text = std::move(text)](Program& p) {
+    p.type(window, control, text);
+  };
+}
+
+// Clicking: the checks of the boxes and options as the controls now show
+// them, the click having checked or cleared some already.
+inline void note_checks(Form& shown, const std::function<bool(const Control&)>& checked) {
+  for (Control& c : shown.controls) {
+    if (c.kind == Kind::CheckBox || c.kind == Kind::OptionButton) c.value = checked(c) ? 1 : 0;
+  }
+}
+
 // A front end's windows: one window of the toolkit for each window of the
 // program, made when its form appears and put away when it goes, shown
 // while its form is shown. Every user input runs in the program, and then

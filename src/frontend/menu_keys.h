@@ -33,6 +33,9 @@ std::vector<MenuShortcut> menu_shortcuts(const Form& form);
 // before they reach the menu.
 bool edits_text(const MenuKey& key);
 
+// A menu item captioned "-" is a separator line.
+inline bool is_separator(const Control& item) { return item.kind == Kind::MenuItem && item.text == "-"; }
+
 // The menu items that hold others: each opens a menu of its own.
 std::set<std::string_view> menu_holders(const Form& form);
 

@@ -81,7 +81,7 @@ bool Program::running() const {
 // Attempts nest: a batch runs each segment as an attempt inside its own.
 bool Program::attempt(const std::function<void()>& step) {
   ProgramState snapshot = state_;
-  std::optional<std::string> failure;  // a refusal has shown its own message
+  std::optional<std::string> failure, fault;  // a refusal has shown its own message
   try {
     step();
     return true;
@@ -90,11 +90,16 @@ bool Program::attempt(const std::function<void()>& step) {
     failure = error.what();
   } catch (const std::exception& error) {
     // A fault of the program itself: the user keeps the state and the run.
-    failure = std::string("程序内部错误：") + error.what();
+    fault = error.what();
   }
   state_ = std::move(snapshot);
   if (failure) dialogs_.message(app_title, *failure, true);
+  if (fault) report_fault(*fault);
   return false;
+}
+
+void Program::report_fault(std::string_view what) {
+  dialogs_.message(app_title, "程序内部错误：" + std::string(what), true);
 }
 
 void Program::message(std::string_view text) { dialogs_.message(app_title, text, false); }

@@ -67,6 +67,10 @@ class Program final : public WindowHost {
   void unload(std::string_view name) override;
   bool attempt(const std::function<void()>& step) override;
   void message(std::string_view text) override;
+  // A fault of the program itself, met outside any event (in a front end
+  // bringing its windows in step, say): the user is told in the failure
+  // message, and the run goes on.
+  void report_fault(std::string_view what);
   std::string input(std::string_view prompt) override;
   std::string save_path(std::string_view title, std::string_view proposed) override;
 

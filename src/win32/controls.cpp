@@ -1,5 +1,6 @@
 #include "win32/controls.h"
 
+#include "frontend/form_view.h"
 #include "win32/handles.h"
 
 namespace aquamere::win32 {
@@ -46,8 +47,6 @@ DWORD align_style(const Control& c) {
   }
   return 0;
 }
-
-bool takes_focus(const Control& c) { return c.tab >= 0 && c.kind != Kind::Label && c.kind != Kind::Frame; }
 
 DWORD style_of(const Control& c, bool starts_group) {
   const NativeKind& kind = native_kind(c.kind);

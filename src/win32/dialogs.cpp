@@ -3,15 +3,49 @@
 #include <windows.h>
 
 // After windows.h, which it needs.
+#include <cderr.h>
 #include <commdlg.h>
 
 #include <algorithm>
+#include <optional>
+#include <string>
 
+#include "common/failure.h"
 #include "common/wide_text.h"
+#include "frontend/save_dialog.h"
 #include "win32/input_box.h"
 #include "win32/modal_box.h"
 
 namespace aquamere::win32 {
+namespace {
+
+// The dialog proposing `proposed`: the path chosen, "" when the user
+// cancelled, nothing when the dialog would not take the name proposed.
+SaveAnswer ask_save_path(HWND owner, const std::wstring& title, const std::wstring& proposed) {
+  // Name and pattern of each kind of file, each ending with a NUL; c_str()
+  // adds the second NUL that ends the list.
+  const std::wstring filter = to_wide(book_filter_name) + L'\0' + to_wide(book_filter_pattern) + L'\0';
+  const std::wstring extension = to_wide(book_extension);
+  constexpr std::size_t longest_path = 32768;
+  std::wstring file = proposed;
+  file.resize(std::max(file.size() + 1, longest_path), L'\0');
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof dialog;
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = filter.c_str();
+  dialog.lpstrFile = file.data();
+  dialog.nMaxFile = static_cast<DWORD>(file.size());
+  dialog.lpstrTitle = title.c_str();
+  dialog.lpstrDefExt = extension.c_str();
+  dialog.Flags = OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
+  if (GetSaveFileNameW(&dialog)) return to_utf8(file.c_str());
+  const DWORD error = CommDlgExtendedError();
+  if (error == 0) return std::string();
+  if (error == FNERR_INVALIDFILENAME || error == FNERR_BUFFERTOOSMALL) return std::nullopt;
+  throw Failure("无法打开保存文件的对话框（错误代码 " + std::to_string(error) + "）。");
+}
+
+}  // namespace
 
 // A failure reads like any other message: the system's boxes carry no icon.
 // Every window of the program waits for OK.
@@ -32,25 +66,21 @@ std::string Dialogs::input(std::string_view title, std::string_view prompt) {
 // taken from there.
 std::string Dialogs::save_path(std::string_view title, std::string_view proposed) {
   if (before_) before_();
-  // Name and pattern of each kind of file, each ending with a NUL; c_str()
-  // adds the second NUL that ends the list.
-  const std::wstring filter = to_wide("Excel 工作簿 (*.xlsx)") + L'\0' + L"*.xlsx" + L'\0';
-  const std::wstring caption = to_wide(title);
-  constexpr std::size_t longest_path = 32768;
-  std::wstring file = to_wide(proposed);
-  file.resize(std::max(file.size() + 1, longest_path), L'\0');
   const BoxOverTheProgram over;
-  OPENFILENAMEW dialog{};
-  dialog.lStructSize = sizeof dialog;
-  dialog.hwndOwner = over.owner();
-  dialog.lpstrFilter = filter.c_str();
-  dialog.lpstrFile = file.data();
-  dialog.nMaxFile = static_cast<DWORD>(file.size());
-  dialog.lpstrTitle = caption.c_str();
-  dialog.lpstrDefExt = L"xlsx";
-  dialog.Flags = OFN_OVERWRITEPROMPT | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
-  if (!GetSaveFileNameW(&dialog)) return {};
-  return to_utf8(file.c_str());
+  const std::wstring caption = to_wide(title);
+  return save_path_proposing(to_wide(proposed), [&](const std::wstring& name) {
+    return ask_save_path(over.owner(), caption, name);
+  });
+}
+
+std::string save_path_proposing(const std::wstring& proposed,
+                                const std::function<SaveAnswer(const std::wstring& name)>& ask) {
+  const std::size_t folder_end = proposed.find_last_of(L"\\/");
+  const std::wstring bare = folder_end == std::wstring::npos ? proposed : proposed.substr(folder_end + 1);
+  for (const std::wstring& name : {proposed, bare, std::wstring()}) {
+    if (const SaveAnswer chosen = ask(name)) return *chosen;
+  }
+  throw Failure("无法打开保存文件的对话框：它不接受任何文件名。");
 }
 
 }  // namespace aquamere::win32

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "common/dialogs.h"
 
@@ -23,5 +25,16 @@ class Dialogs : public DialogPort {
  private:
   std::function<void()> before_;
 };
+
+// What the save dialog answered: the path chosen, "" when the user
+// cancelled, nothing when the dialog would not take the name proposed.
+using SaveAnswer = std::optional<std::string>;
+
+// A name the save dialog will not propose (a character no file name may
+// hold, a path too long) is proposed bare, then not at all, rather than
+// taken for the user's Cancel; `ask` shows the dialog proposing a name.
+// Throws Failure when it takes no name at all.
+std::string save_path_proposing(const std::wstring& proposed,
+                                const std::function<SaveAnswer(const std::wstring& name)>& ask);
 
 }  // namespace aquamere::win32

@@ -1,16 +1,15 @@
 #include "win32/fonts.h"
 
+#include "frontend/faces.h"
 #include "frontend/geometry.h"
 
 namespace aquamere::win32 {
 namespace {
 
-constexpr double default_points = 9;
-
-bool installed(const wchar_t* face) {
+bool installed(const std::wstring& face) {
   LOGFONTW wanted{};
   wanted.lfCharSet = DEFAULT_CHARSET;
-  wcsncpy(wanted.lfFaceName, face, LF_FACESIZE - 1);
+  wcsncpy(wanted.lfFaceName, face.c_str(), LF_FACESIZE - 1);
   HDC screen = GetDC(nullptr);
   bool found = false;
   EnumFontFamiliesExW(
@@ -24,15 +23,17 @@ bool installed(const wchar_t* face) {
   return found;
 }
 
-const wchar_t* song_face() {
-  static const bool simsun = installed(L"SimSun");
-  return simsun ? L"SimSun" : L"Microsoft YaHei UI";
-}
-
+// The first face installed, asked once a face; with none, the first, for
+// the system's font mapper to match.
 std::wstring face_of(const std::optional<Font>& font) {
-  if (!font || font->family == "宋体" || font->family == "SimSun") return song_face();
-  if (font->family == "新宋体" || font->family == "NSimSun") return L"NSimSun";
-  return to_wide(font->family);
+  static std::map<std::string_view, bool> known;
+  const auto faces = faces_for(font);
+  const auto chosen = first_installed(faces, [](std::string_view face) {
+    const auto [it, fresh] = known.try_emplace(face, false);
+    if (fresh) it->second = installed(to_wide(face));
+    return it->second;
+  });
+  return to_wide(chosen.value_or(faces.front()));
 }
 
 }  // namespace

@@ -13,10 +13,8 @@
 namespace aquamere::win32 {
 
 // The faces of one window's controls at the density of its screen: the
-// model's font, or the face a Chinese Windows program of this kind uses,
-// 宋体 9 pt. Song (宋体) is SimSun, the fixed-pitch Song (新宋体) NSimSun;
-// where SimSun is missing, Microsoft YaHei UI stands in. Every font made is
-// deleted with the object.
+// model's font, or the default face at 9 pt, each the first of its faces
+// installed (frontend/faces.h). Every font made is deleted with the object.
 class Fonts {
  public:
   explicit Fonts(int dpi) : dpi_(dpi) {}

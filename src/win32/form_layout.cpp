@@ -25,18 +25,16 @@ Rect intersection(const Rect& a, const Rect& b) {
 }
 
 // The order in which the controls are made is the tab order: those that
-// take no focus follow the others.
+// take no focus (labels, frames) follow the others, each frame behind the
+// controls it holds.
 std::vector<std::size_t> making_order(const Form& form) {
   std::vector<std::size_t> order;
+  for (const Control* c : tab_order(form))
+    order.push_back(static_cast<std::size_t>(c - form.controls.data()));
   for (std::size_t i = 0; i < form.controls.size(); ++i) {
-    if (form.controls[i].kind != Kind::MenuItem) order.push_back(i);
+    const Control& c = form.controls[i];
+    if (c.kind != Kind::MenuItem && !takes_focus(c)) order.push_back(i);
   }
-  const auto rank = [&](std::size_t i) {
-    const int tab = form.controls[i].tab;
-    return tab < 0 ? static_cast<int>(form.controls.size()) + 1000 : tab;
-  };
-  std::stable_sort(order.begin(), order.end(),
-                   [&](std::size_t a, std::size_t b) { return rank(a) < rank(b); });
   return order;
 }
 
@@ -51,25 +49,41 @@ RECT FormWindow::pixel_rect(const Control& c) const {
   return {at.left, at.top, at.left + at.width, at.top + at.height};
 }
 
-void FormWindow::size_to_form() {
-  const int dpi = fonts_->dpi();
+// The window's outer size for a client area of the form's size at that
+// density.
+SIZE FormWindow::frame_size(int dpi) const {
   RECT frame{0, 0, to_pixels(form_.width, dpi), to_pixels(form_.height, dpi)};
   AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongPtrW(hwnd_, GWL_STYLE)),
                            GetMenu(hwnd_) != nullptr, 0, static_cast<UINT>(dpi));
-  SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
-// Each option that follows no option of its frame begins a group, and so
-// does every other control: the arrow keys move among one frame's options.
+// The window sized for a client area of the form's size at its density,
+// put right once more where the frame the system draws (its caption and
+// menu bar) is not the one it measured.
+void FormWindow::size_to_form() {
+  const int dpi = fonts_->dpi();
+  const SIZE wanted{to_pixels(form_.width, dpi), to_pixels(form_.height, dpi)};
+  SIZE size = frame_size(dpi);
+  for (int tries = 0; tries < 2; ++tries) {
+    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    if (client.right == wanted.cx && client.bottom == wanted.cy) return;
+    size.cx += wanted.cx - client.right;
+    size.cy += wanted.cy - client.bottom;
+  }
+}
+
+// Each control begins a group but an option that follows an option of its
+// choice: the arrow keys move among the options of one choice, which the
+// tab order keeps together.
 void FormWindow::make_controls() {
   natives_.assign(form_.controls.size(), nullptr);
   const Control* before = nullptr;
   for (const std::size_t i : making_order(form_)) {
     const Control& c = form_.controls[i];
-    const bool in_group = c.kind == Kind::OptionButton && before != nullptr &&
-                          before->kind == Kind::OptionButton && before->parent == c.parent;
-    make_native(i, !in_group);
+    make_native(i, before == nullptr || !same_choice(*before, c));
     before = &c;
   }
 }
@@ -104,14 +118,17 @@ void FormWindow::place_controls() {
   InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
-// On a screen of another density: the suggested frame, the controls laid
-// out and their fonts made again at the new density, the old fonts deleted
-// once no control uses them.
+// On a screen of another density: the window where the system suggests,
+// at the size whose client area is the form's at the new density (the
+// size the system asked for first, which its own scaling of the frame can
+// miss by a pixel or two), the controls laid out and their fonts made again
+// at the new density, the old fonts deleted once no control uses them.
 void FormWindow::change_dpi(int dpi, const RECT& suggested) {
   std::unique_ptr<Fonts> old = std::move(fonts_);
   fonts_ = std::make_unique<Fonts>(dpi);
-  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  size_to_form();
   place_controls();
 }
 

@@ -68,7 +68,10 @@ FormWindow* FormWindow::of(HWND window) {
   return reinterpret_cast<FormWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-// The object arrives with WM_NCCREATE and leaves with WM_NCDESTROY.
+// The object arrives with WM_NCCREATE and leaves with WM_NCDESTROY, whose
+// default handling frees what the system keeps for the window. No
+// exception leaves a window procedure: it would unwind through the
+// system's own code.
 LRESULT CALLBACK FormWindow::procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
   if (message == WM_NCCREATE) {
     auto* self = static_cast<FormWindow*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
@@ -79,22 +82,51 @@ LRESULT CALLBACK FormWindow::procedure(HWND window, UINT message, WPARAM w, LPAR
   if (message == WM_NCDESTROY && self != nullptr) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     self->hwnd_ = nullptr;
+    self = nullptr;
   }
-  return self != nullptr ? self->handle(message, w, l) : DefWindowProcW(window, message, w, l);
+  if (self == nullptr) return DefWindowProcW(window, message, w, l);
+  return self->guarded([&] { return self->handle(message, w, l); });
 }
 
 // A text box keeps its own double-click (it selects the word under the
-// pointer) and then reports it, as the model's double-click event.
-LRESULT CALLBACK FormWindow::text_box_procedure(HWND box, UINT message, WPARAM w, LPARAM l, UINT_PTR,
+// pointer) and then reports it, as the model's double-click event. The
+// subclass goes with the box.
+LRESULT CALLBACK FormWindow::text_box_procedure(HWND box, UINT message, WPARAM w, LPARAM l, UINT_PTR id,
                                                 DWORD_PTR self) {
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(box, &FormWindow::text_box_procedure, id);
   const LRESULT result = DefSubclassProc(box, message, w, l);
   if (message == WM_LBUTTONDBLCLK) {
-    const auto* owner = reinterpret_cast<FormWindow*>(self);
+    auto* owner = reinterpret_cast<FormWindow*>(self);
     const auto place = static_cast<std::size_t>(GetDlgCtrlID(box) - first_command_id);
     const std::string control(owner->form_.controls.at(place).name);
-    owner->act_([window = owner->name_, control](Program& p) { p.double_click(window, control); });
+    owner->guarded([&] {
+      owner->send([window = owner->name_, control](Program& p) { p.double_click(window, control); });
+      return LRESULT{0};
+    });
   }
   return result;
+}
+
+// A fault of the program met while handling a message — in bringing the
+// windows in step, say, which runs outside the program's events — is shown
+// as the program's failure message, and the message counts as handled.
+LRESULT FormWindow::guarded(const std::function<LRESULT()>& handling) {
+  try {
+    return handling();
+  } catch (const std::exception& fault) {
+    report_fault(fault.what());
+    return 0;
+  }
+}
+
+// Should bringing the windows in step fail again, the message has been
+// shown all the same and there is nothing more to do.
+void FormWindow::report_fault(const std::string& what) noexcept {
+  try {
+    send([what](Program& p) { p.report_fault(what); });
+  } catch (const std::exception&) {
+    // The windows stay as they were.
+  }
 }
 
 LRESULT FormWindow::handle(UINT message, WPARAM w, LPARAM l) {
@@ -114,6 +146,9 @@ LRESULT FormWindow::handle(UINT message, WPARAM w, LPARAM l) {
     case WM_CLOSE:  // the program decides; the window goes when its form goes
       send([window = name_](Program& p) { p.close(window); });
       return 0;
+    case WM_GETDPISCALEDSIZE:
+      *reinterpret_cast<SIZE*>(l) = frame_size(static_cast<int>(w));
+      return TRUE;
     case WM_DPICHANGED:
       change_dpi(HIWORD(w), *reinterpret_cast<const RECT*>(l));
       return 0;
@@ -134,22 +169,13 @@ void FormWindow::command(int id, int code) {
   if (c.kind == Kind::MenuItem) {
     send([window = name_, control](Program& p) { p.click(window, control); });
   } else if (c.kind == Kind::TextBox && code == EN_CHANGE) {
-    c.text = Handle(natives_[place]).text();
-    send([window = name_, control, typed = c.text](Program& p) { p.type(window, control, typed); });
+    send(typed(shown_, control, Handle(natives_[place]).text()));
   } else if (code == BN_CLICKED &&
              (c.kind == Kind::CheckBox || c.kind == Kind::OptionButton || c.kind == Kind::CommandButton)) {
-    note_checks();
+    note_checks(shown_, [this](const Control& checked) {
+      return CheckButton(this->control(checked.name)).checked();
+    });
     send([window = name_, control](Program& p) { p.click(window, control); });
-  }
-}
-
-// A click has checked or cleared boxes and options already: what they show
-// now is what the program's answer is compared with.
-void FormWindow::note_checks() {
-  for (std::size_t i = 0; i < shown_.controls.size(); ++i) {
-    Control& c = shown_.controls[i];
-    if (c.kind == Kind::CheckBox || c.kind == Kind::OptionButton)
-      c.value = CheckButton(natives_[i]).checked() ? 1 : 0;
   }
 }
 
@@ -214,7 +240,7 @@ HWND FormWindow::control(std::string_view name) const {
 
 int FormWindow::menu_command(std::string_view name) const {
   const Control* c = form_.find(name);
-  if (c == nullptr || c->kind != Kind::MenuItem || c->text == "-" || menu_holders(form_).contains(name))
+  if (c == nullptr || c->kind != Kind::MenuItem || is_separator(*c) || menu_holders(form_).contains(name))
     return 0;
   return command_id(static_cast<std::size_t>(c - form_.controls.data()));
 }

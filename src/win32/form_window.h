@@ -53,14 +53,17 @@ class FormWindow {
 
  private:
   static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
-  static LRESULT CALLBACK text_box_procedure(HWND box, UINT message, WPARAM w, LPARAM l, UINT_PTR,
+  static LRESULT CALLBACK text_box_procedure(HWND box, UINT message, WPARAM w, LPARAM l, UINT_PTR id,
                                              DWORD_PTR self);
+  LRESULT guarded(const std::function<LRESULT()>& handling);
+  void report_fault(const std::string& what) noexcept;
   LRESULT handle(UINT message, WPARAM w, LPARAM l);
   void command(int id, int code);
   void background_double_click(LPARAM at);
   void remember_focus(WPARAM activation);
 
   // Layout, in form_layout.cpp.
+  SIZE frame_size(int dpi) const;
   void size_to_form();
   void make_controls();
   void make_native(std::size_t place, bool starts_group);
@@ -69,7 +72,6 @@ class FormWindow {
   RECT pixel_rect(const Control& control) const;
 
   void send(const UserAction& action) { act_(action); }
-  void note_checks();
 
   std::string name_;
   std::function<void(const UserAction&)> act_;

@@ -35,7 +35,7 @@ HMENU make_menu_bar(const Form& form) {
       menus[item.name] = menu;
       AppendMenuW(container, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(menu),
                   to_wide(item.text).c_str());
-    } else if (item.text == "-") {
+    } else if (is_separator(item)) {
       AppendMenuW(container, MF_SEPARATOR, 0, nullptr);
     } else {
       AppendMenuW(container, MF_STRING, static_cast<UINT_PTR>(command_id(i)), item_text(item).c_str());

@@ -2,6 +2,7 @@
 // shortcut keys, the controls to bring in step and the order of windows.
 #include <gtest/gtest.h>
 
+#include "frontend/faces.h"
 #include "frontend/form_view.h"
 #include "frontend/geometry.h"
 #include "frontend/menu_keys.h"
@@ -50,6 +51,41 @@ TEST_F(ProgramTest, TabOrderSkipsFramesAndLabels) {
                                                   "op_3", "op_2", "Op_1", "txtfile", "txt_h"}));
   const Form& settings = *program.find_window("frmset");
   EXPECT_EQ(client_rect(settings, settings.at("op_lz")), (Rect{1560, 1920, 1095, 180}));
+}
+
+// The options of one frame are one choice wherever their numbers put them
+// in the tab order: Tab enters and leaves the choice once, where its first
+// option stands.
+TEST(TabOrder, KeepsTheOptionsOfAChoiceTogether) {
+  const auto option = [](std::string_view name, std::string_view frame, int tab) {
+    return Control{.name = name, .kind = Kind::OptionButton, .parent = frame, .tab = tab};
+  };
+  Form form{.controls = {option("a1", "A", 1), option("b1", "B", 2), option("a2", "A", 3),
+                         Control{.name = "ok", .kind = Kind::CommandButton, .tab = 4}, option("b2", "B", 5)}};
+  std::vector<std::string_view> names;
+  for (const Control* c : tab_order(form)) names.push_back(c->name);
+  EXPECT_EQ(names, (std::vector<std::string_view>{"a1", "a2", "b1", "b2", "ok"}));
+}
+
+// Each kind of text falls back to a face of its kind: the default to the
+// face of a Chinese Windows program or one for the screen, Song to the
+// closest Song face, the report viewer's fixed-pitch Song to a fixed-pitch
+// face, never to the proportional SimSun.
+TEST(Faces, EachKindOfTextFallsBackToAFaceOfItsKind) {
+  const auto with = [](const std::set<std::string_view>& installed) {
+    return [installed](std::string_view face) { return installed.contains(face); };
+  };
+  const Font song{"宋体", 12}, fixed{"新宋体", 7.5};
+  EXPECT_EQ(first_installed(faces_for(std::nullopt), with({"SimSun", "WenQuanYi Micro Hei"})), "SimSun");
+  EXPECT_EQ(first_installed(faces_for(std::nullopt), with({"Microsoft YaHei UI"})), "Microsoft YaHei UI");
+  EXPECT_EQ(first_installed(faces_for(std::nullopt), with({"WenQuanYi Micro Hei", "AR PL UMing CN"})),
+            "WenQuanYi Micro Hei");
+  EXPECT_EQ(first_installed(faces_for(song), with({"AR PL UMing CN", "WenQuanYi Micro Hei"})),
+            "AR PL UMing CN");
+  EXPECT_EQ(first_installed(faces_for(fixed), with({"SimSun", "SimHei"})), "SimHei");
+  EXPECT_EQ(first_installed(faces_for(fixed), with({"WenQuanYi Micro Hei", "WenQuanYi Micro Hei Mono"})),
+            "WenQuanYi Micro Hei Mono");
+  EXPECT_EQ(first_installed(faces_for(fixed), with({})), std::nullopt);
 }
 
 TEST_F(ProgramTest, OnlyTheControlsAnEventChangedAreShownAgain) {

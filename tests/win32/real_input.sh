@@ -8,9 +8,9 @@
 set -euo pipefail
 program=$(realpath "$1") wine_run=$(realpath "$2")
 cd "$(mktemp -d)"
-"$wine_run" "$program" & pid=$!
-# wine-run waits for the program and reports its status: the program is its
-# child, and is ended with it.
+# Its output goes to a file: the test ends when this script does, not when
+# the last program holding the test's output lets go of it.
+"$wine_run" "$program" >program.log 2>&1 & pid=$!
 trap 'pkill -P $pid 2>/dev/null; kill $pid 2>/dev/null || true' EXIT
 
 # A visible window with exactly that title.

@@ -6,9 +6,12 @@
 #include <windows.h>
 
 #include <functional>
+#include <stdexcept>
+#include <utility>
 
 #include "book/export_book.h"
 #include "common/wide_text.h"
+#include "expect_failure.h"
 #include "program/program.h"
 #include "program_fixture.h"
 #include "report/disk_files.h"
@@ -138,22 +141,102 @@ TEST_F(Win32Windows, AltGrTypesIntoATextBox) {
 }
 
 // Moved to a screen of 144 dots an inch, the window and its controls grow
-// by half, and their text with them.
+// by half, and their text with them: the client area is the layout's size
+// at 144 even where the system's suggested frame misses it by a pixel or
+// two, and the fonts of 96 are deleted, none left behind.
 TEST_F(Win32Windows, AWindowOnADenserScreenIsLaidOutAgain) {
   HWND window = main_window().hwnd();
-  HWND button = main_window().control("cmdjsmll");
-  RECT client{}, before{}, after{};
-  GetClientRect(window, &client);
-  EXPECT_EQ(client.right, 481);
-  GetClientRect(button, &before);
-  RECT suggested{0, 0, 800, 500};
+  HWND button = control("cmdjsmll");
+  const auto client = [](HWND w) {
+    RECT r{};
+    GetClientRect(w, &r);
+    return std::pair{r.right, r.bottom};
+  };
+  const auto font_of = [](HWND w) { return reinterpret_cast<HFONT>(SendMessageW(w, WM_GETFONT, 0, 0)); };
+  EXPECT_EQ(client(window), std::pair(481L, 240L));
+  EXPECT_EQ(client(button), std::pair(49L, 25L));
+  const HFONT font_96 = font_of(button);
+  SIZE asked{};
+  ASSERT_TRUE(SendMessageW(window, WM_GETDPISCALEDSIZE, 144, reinterpret_cast<LPARAM>(&asked)));
+  RECT suggested{10, 20, 10 + asked.cx + 2, 20 + asked.cy - 1};
   SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
-  GetClientRect(button, &after);
-  EXPECT_EQ(after.right, 74);  // 735 twips: 49 pixels at 96, 73.5 at 144
-  EXPECT_EQ(before.right, 49);
+  EXPECT_EQ(client(window), std::pair(722L, 360L));  // 7215 × 3600 twips
+  EXPECT_EQ(client(button), std::pair(74L, 38L));    // 735 twips: 49 pixels at 96, 73.5 at 144
   LOGFONTW face{};
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(button, WM_GETFONT, 0, 0)), sizeof face, &face);
+  GetObjectW(font_of(button), sizeof face, &face);
   EXPECT_EQ(face.lfHeight, -18);
+  EXPECT_EQ(GetObjectType(font_96), 0u) << "the font of 96 dots an inch was not deleted";
+  const HFONT font_144 = font_of(button);
+  suggested = {0, 0, 500, 300};
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
+  EXPECT_EQ(client(window), std::pair(481L, 240L));
+  EXPECT_EQ(GetObjectType(font_144), 0u) << "the font of 144 dots an inch was not deleted";
+}
+
+// The report viewer's columns line up: where NSimSun is missing, as it is in
+// the test's Wine prefix, the viewer asks for a fixed-pitch face that is
+// there rather than leave the choice to the system's font mapper.
+TEST_F(Win32Windows, TheReportViewerDrawsInAFixedPitchFace) {
+  disk.files["c:\\file.txt"] = "";
+  SendMessageW(main_window().hwnd(), WM_COMMAND, main_window().menu_command("mnulook"), 0);
+  HWND list = desktop.window("frmlookover")->control("listover");
+  const auto font = reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0));
+  LOGFONTW asked{};
+  GetObjectW(font, sizeof asked, &asked);
+  asked.lfCharSet = DEFAULT_CHARSET;
+  bool installed = false;
+  HDC dc = GetDC(list);
+  EnumFontFamiliesExW(
+      dc, &asked,
+      [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+        *reinterpret_cast<bool*>(found) = true;
+        return 0;
+      },
+      reinterpret_cast<LPARAM>(&installed), 0);
+  EXPECT_TRUE(installed) << "the viewer asks for " << to_utf8(asked.lfFaceName) << ", which is not installed";
+  const HGDIOBJ before = SelectObject(dc, font);
+  const auto width = [dc](const wchar_t* text) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text, lstrlenW(text), &size);
+    return size.cx;
+  };
+  EXPECT_EQ(width(L"iiii"), width(L"WWWW"));
+  EXPECT_EQ(width(L"管道"), width(L"水损"));
+  SelectObject(dc, before);
+  ReleaseDC(list, dc);
+}
+
+// A fault of the program met while a window handles a message, outside
+// the program's events, is shown as the program's failure message instead
+// of unwinding through the system, and the window goes on.
+TEST_F(Win32Windows, AFaultInAWindowsHandlingIsShownAndTheWindowGoesOn) {
+  bool faulty = true;
+  FormWindow window(main(), [&](const UserAction& action) {
+    if (std::exchange(faulty, false)) throw std::out_of_range("坏的控件");
+    action(program);
+  });
+  SendMessageW(window.hwnd(), WM_COMMAND, window.menu_command("mnuv"), 0);
+  EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"程序内部错误：坏的控件"});
+  SendMessageW(window.hwnd(), WM_COMMAND, window.menu_command("mnuv"), 0);
+  EXPECT_NE(program.find_window("frmv"), nullptr);
+}
+
+// A name the save dialog will not take is proposed bare, then not at all;
+// a dialog that takes none says so instead of passing for a Cancel.
+TEST(Win32Dialogs, ANameTheSaveDialogRefusesIsProposedBare) {
+  std::vector<std::wstring> proposed;
+  const auto refusing_folders = [&](const std::wstring& name) -> SaveAnswer {
+    proposed.push_back(name);
+    if (name.find(L'\\') != std::wstring::npos) return std::nullopt;
+    return "d:\\给水\\" + to_utf8(name);
+  };
+  EXPECT_EQ(save_path_proposing(L"c:\\a<b\\计算书.txt.xlsx", refusing_folders), "d:\\给水\\计算书.txt.xlsx");
+  EXPECT_EQ(proposed, (std::vector<std::wstring>{L"c:\\a<b\\计算书.txt.xlsx", L"计算书.txt.xlsx"}));
+  const auto cancelled = [](const std::wstring&) -> SaveAnswer { return ""; };
+  EXPECT_EQ(save_path_proposing(L"c:\\计算书.txt.xlsx", cancelled), "");
+  const auto refusing_all = [](const std::wstring&) -> SaveAnswer { return std::nullopt; };
+  EXPECT_FAILURE(save_path_proposing(L"c:\\x.xlsx", refusing_all),
+                 "无法打开保存文件的对话框：它不接受任何文件名。");
 }
 
 }  // namespace
