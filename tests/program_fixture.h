@@ -21,6 +21,8 @@ class MemoryFiles : public FilePort {
   std::map<std::string, std::string> files;
   bool broken = false;
   std::set<std::string> broken_paths;
+  // Paths that name another path's file, as a hard or symbolic link does.
+  std::map<std::string, std::string> links;
 
   void append(const std::string& path, std::string_view bytes) override {
     check(path);
@@ -30,6 +32,8 @@ class MemoryFiles : public FilePort {
     check(path);
     files[path] = std::string(bytes);
   }
+  // Fails before it changes anything, as the disk's atomic replace does.
+  void replace_atomically(const std::string& path, std::string_view bytes) override { replace(path, bytes); }
   void read_lines(const std::string& path, const std::function<void(std::string_view)>& line) override {
     check(path);
     // As on the disk: a line ends at LF, and a CR before it belongs to the end.
@@ -41,6 +45,13 @@ class MemoryFiles : public FilePort {
       line(text);
       rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
     }
+  }
+  std::optional<FileIdentity> identity(const std::string& path) override {
+    const auto link = links.find(path);
+    const std::string& file = link == links.end() ? path : link->second;
+    const auto found = files.find(file);
+    if (found == files.end()) return std::nullopt;
+    return FileIdentity{1, std::hash<std::string>{}(file)};
   }
   std::optional<std::uintmax_t> size(const std::string& path) override {
     check(path);
@@ -55,7 +66,7 @@ class MemoryFiles : public FilePort {
 
  private:
   void check(const std::string& path) const {
-    if (broken || broken_paths.contains(path)) throw Failure("无法打开计算书“" + path + "”：拒绝访问。");
+    if (broken || broken_paths.contains(path)) throw FileFailure("无法打开", path, "拒绝访问");
   }
 };
 

@@ -3,7 +3,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -14,6 +17,16 @@
 namespace aquamere {
 namespace {
 
+// Whether the folder a path names its file in is there: a file that cannot
+// be created in a folder that is there is refused by the file system
+// itself, as /proc and /sys refuse every new file.
+bool folder_exists(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+  struct stat status {};
+  return ::stat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
 // The system's reason in the user's words; the rarer ones as the system
 // words them. A file opened for writing is created when missing, so there a
 // missing entry can only be a folder on the way to it.
@@ -21,7 +34,9 @@ std::string reason(const std::string& path, int error, bool creating) {
   switch (error) {
     case ENOENT:
       if (path.empty()) return "没有给出文件名";
-      return creating ? "路径中的文件夹不存在" : "文件不存在";
+      if (!creating) return "文件不存在";
+      return folder_exists(path) ? "文件夹所在的文件系统不允许在其中新建文件（系统的特殊文件夹，如/proc）"
+                                 : "路径中的文件夹不存在";
     case ENOTDIR:
       return "路径中有一部分不是文件夹";
     case EISDIR:
@@ -44,7 +59,11 @@ std::string reason(const std::string& path, int error, bool creating) {
 }
 
 [[noreturn]] void fail(const char* doing, const std::string& path, int error, bool creating = true) {
-  throw Failure(std::string(doing) + "计算书“" + path + "”：" + reason(path, error, creating) + "。");
+  throw FileFailure(doing, path, reason(path, error, creating));
+}
+
+[[noreturn]] void not_plain(const char* doing, const std::string& path) {
+  throw FileFailure(doing, path, "这不是一个普通文件");
 }
 
 // The file is closed on every way out of a call, a failure included. It is
@@ -104,9 +123,7 @@ class OpenFile {
     struct stat status {};
     if (::fstat(fd_, &status) != 0) fail("无法读取", path_, errno);
     if (S_ISDIR(status.st_mode)) fail("无法读取", path_, EISDIR);
-    if (!S_ISREG(status.st_mode)) {
-      throw Failure("无法读取计算书“" + path_ + "”：这不是一个普通文件。");
-    }
+    if (!S_ISREG(status.st_mode)) not_plain("无法读取", path_);
   }
 
   // Cuts a plain file back to `size` bytes; a device keeps what it has.
@@ -137,16 +154,110 @@ void write_file(const std::string& path, int flags, std::string_view bytes) {
   file.close();
 }
 
+// The file a write to `path` reaches: a symbolic link's target, so that the
+// link keeps pointing at the file written.
+std::string followed(const std::string& path) {
+  struct stat status {};
+  if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return path;
+  char target[PATH_MAX];
+  return ::realpath(path.c_str(), target) != nullptr ? std::string(target) : path;
+}
+
+std::string folder_of(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// A new file in the folder of the file it is to replace, named so that no
+// user's file is met, and removed again unless it was put in place. Its
+// failures name the file it replaces: that is the file the user knows.
+class NewFile {
+ public:
+  // `place` is the file replaced, `path` the name the user gave it.
+  NewFile(const std::string& place, const std::string& path) : place_(place), path_(path) {
+    std::random_device random;
+    do {
+      name_ = folder_of(place_) + ".aquamere-" + std::to_string(random()) + ".tmp";
+      fd_ = ::open(name_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    } while (fd_ < 0 && errno == EEXIST);
+    if (fd_ < 0) fail("无法打开", path_, errno);
+  }
+  NewFile(const NewFile&) = delete;
+  NewFile& operator=(const NewFile&) = delete;
+  ~NewFile() {
+    if (fd_ >= 0) ::close(fd_);
+    if (!placed_) ::unlink(name_.c_str());
+  }
+
+  void write_all(std::string_view bytes) {
+    while (!bytes.empty()) {
+      const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) fail("无法写入", path_, n < 0 ? errno : ENOSPC);
+      bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+  }
+
+  // The replaced file's permissions go over to its successor.
+  void take_mode(mode_t mode) {
+    if (::fchmod(fd_, mode & 07777) != 0) fail("无法写入", path_, errno);
+  }
+
+  // On the disk first, then in place: a crash in between leaves the old
+  // file or the new one whole, never a part of either.
+  void put_in_place() {
+    if (::fsync(fd_) != 0) fail("无法写入", path_, errno);
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0) fail("无法写入", path_, errno);
+    if (::rename(name_.c_str(), place_.c_str()) != 0) fail("无法写入", path_, errno);
+    placed_ = true;
+    const std::string folder = folder_of(place_);
+    const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+      ::fsync(dir);  // the rename on the disk too, where the system can say so
+      ::close(dir);
+    }
+  }
+
+ private:
+  const std::string& place_;
+  const std::string& path_;
+  std::string name_;
+  int fd_ = -1;
+  bool placed_ = false;
+};
+
 }  // namespace
 
 void DiskFiles::append(const std::string& path, std::string_view bytes) { write_file(path, O_APPEND, bytes); }
 
 void DiskFiles::replace(const std::string& path, std::string_view bytes) { write_file(path, O_TRUNC, bytes); }
 
+void DiskFiles::replace_atomically(const std::string& path, std::string_view bytes) {
+  if (path.empty()) fail("无法打开", path, ENOENT);
+  const std::string target = followed(path);
+  struct stat status {};
+  const bool exists = ::stat(target.c_str(), &status) == 0;
+  if (!exists && errno != ENOENT) fail("无法打开", path, errno);
+  if (exists && S_ISDIR(status.st_mode)) fail("无法打开", path, EISDIR);
+  if (exists && !S_ISREG(status.st_mode)) not_plain("无法写入", path);
+  NewFile file(target, path);
+  file.write_all(bytes);
+  if (exists) file.take_mode(status.st_mode);
+  file.put_in_place();
+}
+
 void DiskFiles::read_lines(const std::string& path, const std::function<void(std::string_view)>& line) {
   OpenFile file(path, O_RDONLY);
   file.require_plain_file();
   read_in_chunks([&](std::vector<char>& buffer) { return file.read_chunk(buffer); }, line);
+}
+
+std::optional<FileIdentity> DiskFiles::identity(const std::string& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0) return std::nullopt;
+  return FileIdentity{static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino)};
 }
 
 std::optional<std::uintmax_t> DiskFiles::size(const std::string& path) {

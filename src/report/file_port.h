@@ -6,7 +6,45 @@
 #include <string>
 #include <string_view>
 
+#include "common/failure.h"
+
 namespace aquamere {
+
+// A file the port could not open, write or read: what was being done, the
+// path and the system's reason in the user's words. Its text names the file
+// as the report (计算书); a caller that writes another file, the Excel book
+// say, names it so with `about`.
+class FileFailure : public Failure {
+ public:
+  FileFailure(std::string doing, std::string path, std::string reason)
+      : Failure(text(doing, "计算书", path, reason)),
+        doing_(std::move(doing)),
+        path_(std::move(path)),
+        reason_(std::move(reason)) {}
+
+  // The same failure told of the file named `file` ("Excel计算书").
+  std::string about(std::string_view file) const { return text(doing_, file, path_, reason_); }
+  const std::string& reason() const { return reason_; }
+
+ private:
+  static std::string text(std::string_view doing, std::string_view file, std::string_view path,
+                          std::string_view reason) {
+    std::string said;
+    said.append(doing).append(file).append("“").append(path).append("”：").append(reason);
+    if (!said.ends_with("。")) said += "。";
+    return said;
+  }
+
+  std::string doing_, path_, reason_;
+};
+
+// Which file a path names, as the file system tells files apart: the device
+// and inode on POSIX, the volume serial number and file index on Windows.
+// Two paths of one file (a hard or symbolic link) have the same identity.
+struct FileIdentity {
+  std::uint64_t volume = 0, file = 0;
+  friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
+};
 
 // The report's way to the disk: every call opens the file, does its one job
 // and closes it again, so the file is never held open between two user
@@ -19,9 +57,17 @@ class FilePort {
   virtual void append(const std::string& path, std::string_view bytes) = 0;
   // Cuts the file to nothing (creating it) and writes the bytes.
   virtual void replace(const std::string& path, std::string_view bytes) = 0;
+  // Writes the bytes to a new file in the same folder, flushes them to the
+  // disk and puts the file in place of `path` in one step. On any failure
+  // `path` is as it was and no new file is left behind. Only a plain file
+  // (or none) is replaced; a symbolic link keeps pointing at the new file.
+  virtual void replace_atomically(const std::string& path, std::string_view bytes) = 0;
   // Calls `line` for each line of the file, without its line end, in order.
   virtual void read_lines(const std::string& path,
                           const std::function<void(std::string_view line)>& line) = 0;
+  // The identity of the file at the path; nothing when there is no such
+  // file or the system cannot tell.
+  virtual std::optional<FileIdentity> identity(const std::string& path) = 0;
   // The file's size in bytes; nothing when there is no such file.
   virtual std::optional<std::uintmax_t> size(const std::string& path) = 0;
   // Cuts the file back to its first `size` bytes, taking back what an event

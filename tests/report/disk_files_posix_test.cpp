@@ -2,6 +2,7 @@
 // never end or are always full, pipes, and a file-size limit.
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 
@@ -37,6 +38,43 @@ TEST_F(DiskFilesTest, WriteFailingPartWayLeavesTheEarlierLinesAlone) {
   setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, old_handler);
   EXPECT_EQ(contents(file), "first\r\n");
+}
+
+// The disk refuses the new file part-way: the old one stays byte for byte,
+// and no part of the new one is left; a device is never replaced.
+TEST_F(DiskFilesTest, AReplaceThatFailsLeavesTheOldFileAndNoOther) {
+  const std::string file = path("book.xlsx");
+  disk.replace_atomically(file, "old book");
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit tight = saved;
+  tight.rlim_cur = 12;
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
+  EXPECT_FAILURE(disk.replace_atomically(file, std::string(100, 'x')),
+                 "无法写入计算书“" + file + "”：文件超出了系统允许的大小。");
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, old_handler);
+  EXPECT_EQ(contents(file), "old book");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.string()), {}), 1);
+  EXPECT_FAILURE(disk.replace_atomically("/dev/null", "x"),
+                 "无法写入计算书“/dev/null”：这不是一个普通文件。");
+}
+
+// A symbolic link to the book keeps pointing at it, and the file keeps its
+// permissions.
+TEST_F(DiskFilesTest, ReplaceAtomicallyWritesThroughALinkAndKeepsThePermissions) {
+  const std::string file = path("book.xlsx");
+  const std::string link = path("link.xlsx");
+  disk.replace_atomically(file, "old");
+  ASSERT_EQ(::chmod(file.c_str(), 0640), 0);
+  ASSERT_EQ(::symlink(file.c_str(), link.c_str()), 0);
+  disk.replace_atomically(link, "new");
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(contents(file), "new");
+  struct stat status {};
+  ASSERT_EQ(::stat(file.c_str(), &status), 0);
+  EXPECT_EQ(status.st_mode & 0777, 0640u);
 }
 
 }  // namespace

@@ -16,6 +16,36 @@ TEST_F(DiskFilesTest, AppendCreatesAndExtendsReplaceStartsAfresh) {
   EXPECT_EQ(contents(file), "c\r\n");
 }
 
+// The whole file in one step: the old one stays until the new one is on
+// the disk, and nothing else is left in the folder.
+TEST_F(DiskFilesTest, ReplaceAtomicallyPutsTheWholeFileInPlace) {
+  const std::string file = path("book.xlsx");
+  disk.replace_atomically(file, "first");
+  disk.replace_atomically(file, "second");
+  EXPECT_EQ(contents(file), "second");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.string()), {}), 1);
+  const std::string missing = path("none/book.xlsx");
+  EXPECT_FAILURE(disk.replace_atomically(missing, "x"),
+                 "无法打开计算书“" + missing + "”：路径中的文件夹不存在。");
+  const std::string a_folder = folder.string();
+  EXPECT_THROW(disk.replace_atomically(a_folder, "x"), Failure);
+  EXPECT_TRUE(std::filesystem::is_directory(a_folder));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.string()), {}), 1);
+}
+
+// A hard link names the same file, by device and inode or by volume serial
+// number and file index; another file with the same bytes does not.
+TEST_F(DiskFilesTest, IdentityTellsALinkFromAnotherFile) {
+  const std::string file = path("r.txt"), link = path("link.txt"), other = path("other.txt");
+  disk.append(file, "a\r\n");
+  disk.append(other, "a\r\n");
+  std::filesystem::create_hard_link(file, link);
+  ASSERT_TRUE(disk.identity(file));
+  EXPECT_EQ(disk.identity(link), disk.identity(file));
+  EXPECT_NE(disk.identity(other), disk.identity(file));
+  EXPECT_EQ(disk.identity(path("none.txt")), std::nullopt);
+}
+
 // What an event appended and cannot keep is cut away again; a device has
 // nothing to cut.
 TEST_F(DiskFilesTest, SizeAndCutTakeBackAnAppend) {

@@ -24,8 +24,14 @@ class ScenarioFiles : public FilePort {
   void replace(const std::string& path, std::string_view bytes) override {
     disk_.replace(where(path), bytes);
   }
+  void replace_atomically(const std::string& path, std::string_view bytes) override {
+    disk_.replace_atomically(where(path), bytes);
+  }
   void read_lines(const std::string& path, const std::function<void(std::string_view line)>& line) override {
     disk_.read_lines(where(path), line);
+  }
+  std::optional<FileIdentity> identity(const std::string& path) override {
+    return disk_.identity(where(path));
   }
   std::optional<std::uintmax_t> size(const std::string& path) override { return disk_.size(where(path)); }
   void cut(const std::string& path, std::uintmax_t size) override { disk_.cut(where(path), size); }
