@@ -21,6 +21,8 @@ class MemoryFiles : public FilePort {
   std::map<std::string, std::string> files;
   bool broken = false;
   std::set<std::string> broken_paths;
+  // What the user can do about a broken path, as the disk tells it.
+  FileFailure::Remedy broken_remedy = FileFailure::Remedy::None;
   // Paths that name another path's file, as a hard or symbolic link does.
   std::map<std::string, std::string> links;
 
@@ -66,7 +68,7 @@ class MemoryFiles : public FilePort {
 
  private:
   void check(const std::string& path) const {
-    if (broken || broken_paths.contains(path)) throw FileFailure("无法打开", path, "拒绝访问");
+    if (broken || broken_paths.contains(path)) throw FileFailure("无法打开", path, "拒绝访问", broken_remedy);
   }
 };
 

@@ -77,14 +77,21 @@ bool in_drive_root(const std::string& path) {
          path.find_first_of("\\/", 3) == std::string::npos;
 }
 
-// A read-only file is refused wherever it is; only a file that Windows will
-// not create at a drive's root gets the hint.
-std::string access_denied(const std::string& path) {
+bool read_only(const std::string& path) {
   const DWORD found = attributes(path);
-  if (found != INVALID_FILE_ATTRIBUTES && (found & FILE_ATTRIBUTE_READONLY) != 0) return "文件是只读的";
+  return found != INVALID_FILE_ATTRIBUTES && (found & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+// A file Windows will not let a standard user create: one at a drive's
+// root that is not there, or not read-only, which is refused wherever it is.
+bool kept_for_administrators(const std::string& path, DWORD error) {
+  return error == ERROR_ACCESS_DENIED && in_drive_root(path) && !read_only(path);
+}
+
+std::string access_denied(const std::string& path) {
+  if (read_only(path)) return "文件是只读的";
   if (!in_drive_root(path)) return "没有访问权限";
-  return "没有访问权限。Windows 只让管理员在磁盘的根文件夹中写文件，"
-         "请在“计算 → 设置参数”中把计算书保存路径改到自己的文件夹";
+  return "没有访问权限。Windows 只让管理员在磁盘的根文件夹中写文件";
 }
 
 std::string system_text(DWORD error) {
@@ -143,7 +150,9 @@ std::string windows_files::reason(const std::string& path, DWORD error, bool cre
 namespace {
 
 [[noreturn]] void fail(const char* doing, const std::string& path, DWORD error, bool creating = true) {
-  throw FileFailure(doing, path, windows_files::reason(path, error, creating));
+  const auto remedy =
+      kept_for_administrators(path, error) ? FileFailure::Remedy::OwnFolder : FileFailure::Remedy::None;
+  throw FileFailure(doing, path, windows_files::reason(path, error, creating), remedy);
 }
 
 [[noreturn]] void not_plain(const char* doing, const std::string& path) {

@@ -16,15 +16,22 @@ namespace aquamere {
 // say, names it so with `about`.
 class FileFailure : public Failure {
  public:
-  FileFailure(std::string doing, std::string path, std::string reason)
+  // Where the system keeps a folder for its administrators (Windows, a
+  // drive's root folder), a user can only choose a folder of their own:
+  // the program says where it is set.
+  enum class Remedy { None, OwnFolder };
+
+  FileFailure(std::string doing, std::string path, std::string reason, Remedy remedy = Remedy::None)
       : Failure(text(doing, "计算书", path, reason)),
         doing_(std::move(doing)),
         path_(std::move(path)),
-        reason_(std::move(reason)) {}
+        reason_(std::move(reason)),
+        remedy_(remedy) {}
 
   // The same failure told of the file named `file` ("Excel计算书").
   std::string about(std::string_view file) const { return text(doing_, file, path_, reason_); }
   const std::string& reason() const { return reason_; }
+  Remedy remedy() const { return remedy_; }
 
  private:
   static std::string text(std::string_view doing, std::string_view file, std::string_view path,
@@ -36,6 +43,7 @@ class FileFailure : public Failure {
   }
 
   std::string doing_, path_, reason_;
+  Remedy remedy_;
 };
 
 // Which file a path names, as the file system tells files apart: the device

@@ -45,8 +45,7 @@ TEST_F(DiskFilesTest, AReadOnlyFileIsNamedSoBeforeTheDriveRootsHint) {
   SetFileAttributesW(to_wide(root_file).c_str(), FILE_ATTRIBUTE_NORMAL);
   DeleteFileW(to_wide(root_file).c_str());
   EXPECT_EQ(windows_files::reason(root_file, ERROR_ACCESS_DENIED, true),
-            "没有访问权限。Windows 只让管理员在磁盘的根文件夹中写文件，"
-            "请在“计算 → 设置参数”中把计算书保存路径改到自己的文件夹");
+            "没有访问权限。Windows 只让管理员在磁盘的根文件夹中写文件");
   EXPECT_EQ(windows_files::reason(path("book.txt"), ERROR_ACCESS_DENIED, true), "没有访问权限");
 }
 
