@@ -25,6 +25,10 @@ class MemoryFiles : public FilePort {
   bool broken = false;
   std::set<std::string> broken_paths;
   int writes_before_failure = -1;  // below 0: no write fails
+  // What the user can do about a broken path, as the disk tells it.
+  FileFailure::Remedy broken_remedy = FileFailure::Remedy::None;
+  // Paths that name another path's file, as a hard or symbolic link does.
+  std::map<std::string, std::string> links;
 
   void append(const std::string& path, std::string_view bytes) override {
     check_write(path);
@@ -57,6 +61,13 @@ class MemoryFiles : public FilePort {
         bytes.size() - static_cast<std::size_t>(std::min<std::uintmax_t>(count, bytes.size()));
     return FileTail{.size = bytes.size(), .bytes = bytes.substr(from)};
   }
+  std::optional<FileIdentity> identity(const std::string& path) override {
+    const auto link = links.find(path);
+    const std::string& file = link == links.end() ? path : link->second;
+    const auto found = files.find(file);
+    if (found == files.end()) return std::nullopt;
+    return FileIdentity{1, std::hash<std::string>{}(file)};
+  }
   std::optional<std::uintmax_t> size(const std::string& path) override {
     check(path);
     const auto file = files.find(path);
@@ -70,7 +81,7 @@ class MemoryFiles : public FilePort {
 
  private:
   void check(const std::string& path) const {
-    if (broken || broken_paths.contains(path)) throw FileFailure("无法打开", path, "拒绝访问");
+    if (broken || broken_paths.contains(path)) throw FileFailure("无法打开", path, "拒绝访问", broken_remedy);
   }
   void check_write(const std::string& path) {
     check(path);

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
   try {
     const auto cells = aquamere::scenario::read_book_sheet(argv[1], "计算书");
     const int row = std::stoi(argv[2]) - 1;
-    Sheet sheet{.name = "公式", .widths = {8, 14, 150, 20}, .landscape = true};
+    Sheet sheet{.name = "公式", .widths = {8, 14, 150, 20}, .landscape = true, .fit_width = true};
     const char* heads[] = {"单元格", "列", "公式", "值"};
     for (int c = 0; c < 4; ++c) sheet.put(0, c, {.value = std::string(heads[c]), .style = Style::Head});
     int r = 1;

@@ -1,6 +1,7 @@
 #include "book/reproduce.h"
 
 #include <charconv>
+#include <cmath>
 
 #include "common/convert.h"
 #include "common/failure.h"
@@ -119,6 +120,7 @@ void losses(const SegmentRecord& record, Reproduced& r) {
 }  // namespace
 
 bool survives_a_cell(double x) {
+  if (!std::isfinite(x)) return false;
   char text[32];
   const auto end = std::to_chars(text, text + sizeof text, x, std::chars_format::general, 16).ptr;
   double back = 0;

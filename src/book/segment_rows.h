@@ -1,8 +1,11 @@
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "book/columns.h"
 #include "book/reproduce.h"
 #include "book/segments.h"
 #include "book/sheet.h"
@@ -14,7 +17,8 @@ namespace aquamere::book {
 // record reproduces the report's line gets formulas for every number it
 // computes, each of the cells it comes from; a running sum refers to the
 // row that holds it before, a repeated segment to the row it repeats. Any
-// other segment gets the values its line shows, marked as entered.
+// other line gets the values it shows, marked as entered, with the reason
+// in its remarks; so does a record whose line is gone from the report.
 class SegmentRows {
  public:
   SegmentRows(Sheet& sheet, PipeTables& tables, int first_row)
@@ -23,6 +27,10 @@ class SegmentRows {
   void add(const BookSegment& segment);
   // The row of the last segment added; -1 while none was.
   int last_row() const { return next_row_ - 1 < first_row_ ? -1 : next_row_ - 1; }
+  int first_row() const { return first_row_; }
+  // The last row that holds a number in ΣNg, qg or the running loss; -1
+  // when none does. The totals refer to it.
+  int last_number_row(int column) const;
   // The parameters of the last calculated segment, for the book's head.
   const SegmentRecord* last_calculation() const { return last_record_; }
 
@@ -32,19 +40,30 @@ class SegmentRows {
     int row = -1;
     double value = 0;
   };
+  // The last calculated row, which a repeated segment repeats.
+  struct Repeated {
+    int row = -1;
+    LineFields fields;
+    PipeTable table;
+    std::size_t size_index = 0;
+  };
 
+  void fill(const BookSegment& segment);
   void calculation_row(const SegmentRecord& record, const Reproduced& r);
   void group_cells(const Calculation& c, const Reproduced& r);
   void probability_cells(const Calculation& c, const Reproduced& r);
   void coefficient_cells(const Reproduced& r);
   void sizing_cells(const Calculation& c, const Reproduced& r);
-  bool repeat_row(const SegmentRecord& record);
+  void control_cells(const PipeTable& table, std::size_t size_index, double velocity);
+  std::optional<std::string> repeat_row(const SegmentRecord& record, const LineFields& fields);
   void loss_cells(const SegmentRecord& record, double length, double friction);
-  void entered_row(const std::string& line, const char* why);
+  void entered_row(const BookSegment& segment, const std::string& why);
+  void running_check(const LineFields& fields);
+  void missing_line(const SegmentRecord& record);
 
   void put(int column, Cell cell) { sheet_.put(row_, column, std::move(cell)); }
-  void formula(int column, std::string text, CellValue value) {
-    put(column, {.formula = std::move(text), .value = std::move(value)});
+  void formula(int column, std::string text, CellValue value, Style style = Style::Number) {
+    put(column, {.formula = std::move(text), .value = std::move(value), .style = style});
   }
   std::string at(int column) const;
   std::string at(int column, int row) const;
@@ -56,10 +75,14 @@ class SegmentRows {
   int row_ = 0;
   std::string remarks_;
   Held sum_ng_, sum_shares_, running_;
-  // The last calculated row, which a repeated segment repeats, and the
-  // fields of its line that a repeat shows again.
-  int calculated_row_ = -1;
-  std::vector<std::string> calculated_fields_;
+  Repeated repeated_;
+  bool repeated_missing_ = false;  // the last calculation's line is gone from the report
+  std::string material_;
+  std::array<int, column_count> last_numbers_ = [] {
+    std::array<int, column_count> rows{};
+    rows.fill(-1);
+    return rows;
+  }();
   const SegmentRecord* last_record_ = nullptr;
 };
 

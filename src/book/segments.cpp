@@ -1,5 +1,6 @@
 #include "book/segments.h"
 
+#include <algorithm>
 #include <deque>
 #include <unordered_map>
 
@@ -10,6 +11,7 @@ namespace aquamere::book {
 namespace {
 
 constexpr std::string_view coefficient_lead = "局部阻力水头损失系数为";
+constexpr std::size_t zone_width = 14;
 
 // The percentage of a summary's third line, "局部阻力水头损失系数为25%，…".
 std::optional<std::string> summary_percent(std::string_view line) {
@@ -20,50 +22,184 @@ std::optional<std::string> summary_percent(std::string_view line) {
   return std::string(line.substr(0, end));
 }
 
-// The records by line text, each text's records in journal order.
-class RecordsByLine {
- public:
-  explicit RecordsByLine(std::vector<SegmentRecord> records) : records_(std::move(records)) {
-    for (std::size_t i = 0; i < records_.size(); ++i) positions_[records_[i].line].push_back(i);
+bool is_blank(char c) { return c == ' ' || c == '\t'; }
+
+// A run of non-blank bytes of a line and the print column it starts in,
+// counted as the report counts them: a Chinese character takes two.
+struct Token {
+  std::size_t begin, end, column;
+};
+
+std::vector<Token> tokens_of(std::string_view line) {
+  std::vector<Token> tokens;
+  std::size_t column = 0;
+  for (std::size_t i = 0; i < line.size();) {
+    if (is_blank(line[i])) {
+      ++column;
+      ++i;
+      continue;
+    }
+    Token token{i, i, column};
+    while (i < line.size() && !is_blank(line[i])) {
+      const auto byte = static_cast<unsigned char>(line[i]);
+      const std::size_t length = byte < 0xC0 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
+      column += byte < 0x80 ? 1 : 2;
+      i = std::min(line.size(), i + length);
+    }
+    token.end = i;
+    tokens.push_back(token);
   }
-  // The first record after the last one taken that holds exactly the line.
-  std::optional<SegmentRecord> take(const std::string& line) {
-    const auto found = positions_.find(line);
+  return tokens;
+}
+
+bool is_size(std::string_view text) {
+  return text.size() > 2 && text.starts_with("De") &&
+         std::all_of(text.begin() + 2, text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The records by their lines' keys, each key's records in journal order,
+// taken one after another.
+class RecordQueue {
+ public:
+  explicit RecordQueue(std::vector<SegmentRecord> records) : records_(std::move(records)) {
+    for (std::size_t i = 0; i < records_.size(); ++i) positions_[line_key(records_[i].line)].push_back(i);
+  }
+
+  // A line takes the next record of its text; failing that, of its text
+  // without what was typed after it; failing that, the next record when it
+  // is of the line's segment, as a record the line no longer matches.
+  void add(std::string line, std::vector<BookSegment>& segments) {
+    LineFields fields = fields_of(line);
+    const std::string key = line_key(line);
+    Pairing pairing = Pairing::Same;
+    std::optional<std::size_t> found = next_of(key);
+    if (!found && !fields.after.empty()) {
+      const std::string after = line_key(fields.after);
+      found = next_of(key.substr(0, key.size() - std::min(key.size(), after.size() + 1)));
+      pairing = Pairing::Annotated;
+    }
+    if (!found && next_ < records_.size() && fields.fields[FieldLabel] == records_[next_].label) {
+      found = next_;
+      pairing = Pairing::Differs;
+    }
+    if (!found) {
+      segments.push_back({std::move(line), std::nullopt, Pairing::NoRecord, std::move(fields)});
+      return;
+    }
+    pass_over(*found, segments);
+    next_ = *found + 1;
+    segments.push_back({std::move(line), std::move(records_[*found]), pairing, std::move(fields)});
+  }
+
+  // The records whose lines are gone, up to `end`.
+  void pass_over(std::size_t end, std::vector<BookSegment>& segments) {
+    for (; next_ < end; ++next_) {
+      SegmentRecord& record = records_[next_];
+      LineFields fields = fields_of(record.line);
+      std::string line = record.line;
+      segments.push_back({std::move(line), std::move(record), Pairing::NoLine, std::move(fields)});
+    }
+  }
+  void finish(std::vector<BookSegment>& segments) { pass_over(records_.size(), segments); }
+
+ private:
+  // The first record not yet passed whose line has the key.
+  std::optional<std::size_t> next_of(const std::string& key) {
+    const auto found = positions_.find(key);
     if (found == positions_.end()) return std::nullopt;
     std::deque<std::size_t>& positions = found->second;
     while (!positions.empty() && positions.front() < next_) positions.pop_front();
     if (positions.empty()) return std::nullopt;
-    next_ = positions.front() + 1;
+    const std::size_t position = positions.front();
     positions.pop_front();
-    return std::move(records_[next_ - 1]);
+    return position;
   }
 
- private:
   std::vector<SegmentRecord> records_;
   std::unordered_map<std::string, std::deque<std::size_t>> positions_;
   std::size_t next_ = 0;
 };
 
+// The journal's records; none, and the reason, when it cannot be read.
+std::vector<SegmentRecord> records_of(FilePort& files, const std::string& report_path, std::string& trouble) {
+  try {
+    return journal::read(files, report_path);
+  } catch (const FileFailure& failure) {
+    trouble = failure.about("记录文件");
+  } catch (const Failure& failure) {
+    trouble = failure.what();
+  }
+  return {};
+}
+
 }  // namespace
+
+LineFields fields_of(std::string_view line) {
+  const std::vector<Token> tokens = tokens_of(line);
+  const auto text = [&](std::size_t first, std::size_t last) {
+    return std::string(line.substr(tokens[first].begin, tokens[last].end - tokens[first].begin));
+  };
+  LineFields f;
+  std::size_t size = tokens.size();
+  for (std::size_t i = 3; i < tokens.size() && size == tokens.size(); ++i) {
+    if (is_size(line.substr(tokens[i].begin, tokens[i].end - tokens[i].begin))) size = i;
+  }
+  std::size_t next = 0;
+  if (size + 4 < tokens.size()) {
+    std::size_t flow = size - 1;
+    for (std::size_t i = size - 1; i >= 2; --i) {
+      if (tokens[i].column % zone_width == 0) flow = i;
+    }
+    f.fields[FieldLabel] = text(0, 0);
+    f.fields[FieldSumNg] = text(1, flow - 1);
+    f.fields[FieldFlow] = text(flow, size - 1);
+    for (std::size_t field = FieldSize; field <= FieldRunning; ++field)
+      f.fields[field] = text(size + field - FieldSize, size + field - FieldSize);
+    next = size + 5;
+  } else {
+    for (; next < tokens.size() && next < f.fields.size(); ++next) f.fields[next] = text(next, next);
+  }
+  f.complete = next >= f.fields.size();
+  if (next < tokens.size()) f.after = text(next, tokens.size() - 1);
+  return f;
+}
+
+std::string line_key(std::string_view line) {
+  std::string key;
+  for (const Token& token : tokens_of(line)) {
+    if (!key.empty()) key += ' ';
+    key.append(line.substr(token.begin, token.end - token.begin));
+  }
+  return key;
+}
 
 bool is_segment_line(std::string_view line) {
   return line.size() > 1 && line[0] == ' ' && line[1] >= '0' && line[1] <= '9';
 }
 
+// A line end of CR alone (an editor's) ends a line as CR LF does.
 ReportSegments read_segments(FilePort& files, const std::string& report_path) {
-  RecordsByLine records(journal::read(files, report_path));
-  ReportCodec codec;
   ReportSegments report;
-  files.read_lines(report_path, [&](std::string_view bytes) {
-    std::string line = codec.decode(bytes);
+  RecordQueue pairing(records_of(files, report_path, report.journal_trouble));
+  ReportCodec codec;
+  const auto add = [&](std::string_view line) {
     if (is_segment_line(line)) {
-      std::optional<SegmentRecord> record = records.take(line);
-      report.segments.push_back({std::move(line), std::move(record)});
+      pairing.add(std::string(line), report.segments);
       report.summary_percent.reset();
     } else if (std::optional<std::string> percent = summary_percent(line)) {
       report.summary_percent = std::move(percent);
     }
+  };
+  files.read_lines(report_path, [&](std::string_view bytes) {
+    const std::string text = codec.decode(bytes);
+    std::string_view rest = text;
+    for (std::size_t end = rest.find('\r'); end != std::string_view::npos; end = rest.find('\r')) {
+      add(rest.substr(0, end));
+      rest.remove_prefix(end + 1);
+    }
+    add(rest);
   });
+  pairing.finish(report.segments);
   return report;
 }
 

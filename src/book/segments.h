@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "report/file_port.h"
@@ -9,11 +11,50 @@
 
 namespace aquamere::book {
 
-// A segment line of the report with its record from the journal, when the
-// journal has one for it.
+// The eight fields of a segment line as the report lays them out in its
+// print zones: label, ΣNg, flow, size, velocity, 1000i, length, running
+// loss; and any text typed after them ("见注1").
+enum Field {
+  FieldLabel,
+  FieldSumNg,
+  FieldFlow,
+  FieldSize,
+  FieldVelocity,
+  FieldFriction,
+  FieldLength,
+  FieldRunning
+};
+
+struct LineFields {
+  std::array<std::string, 8> fields;
+  std::string after;
+  bool complete = false;  // all eight were found
+};
+
+// Reads the fields of a line. ΣNg and the flow are the texts of two boxes
+// and may hold blanks; they are told apart by the print zone the flow
+// starts in, and the size ("De32") anchors the fields after them.
+LineFields fields_of(std::string_view line);
+
+// The line's fields with their blanks and line ends evened out: what two
+// texts of one line have in common when an editor has trimmed one.
+std::string line_key(std::string_view line);
+
+// How a line of the report and a record of the journal were found to
+// belong together.
+enum class Pairing {
+  Same,       // the line is its record's, blanks and line ends aside
+  Annotated,  // the same, with a text typed after it
+  Differs,    // the record of the line's segment, whose numbers the line no longer shows
+  NoRecord,   // a line the journal holds no record of
+  NoLine,     // a record whose line is not in the report
+};
+
 struct BookSegment {
-  std::string line;  // as the report holds it, decoded, without its line end
+  std::string line;  // decoded, without its line end; for NoLine the record's line
   std::optional<SegmentRecord> record;
+  Pairing pairing = Pairing::NoRecord;
+  LineFields fields;  // of `line`
 };
 
 struct ReportSegments {
@@ -21,6 +62,9 @@ struct ReportSegments {
   // The local-loss coefficient as the report's last summary states it, in
   // percent, when a summary follows the last segment line.
   std::optional<std::string> summary_percent;
+  // Why the journal could not be read, when it could not; the lines then
+  // stand alone.
+  std::string journal_trouble;
 };
 
 // Whether a report line is a segment line: its label " n-(n+1)" begins with
@@ -28,10 +72,11 @@ struct ReportSegments {
 bool is_segment_line(std::string_view line);
 
 // Reads the report and its journal and pairs each segment line with its
-// record: the records are taken in order, each line with the next record
-// that holds exactly its text. A line edited outside the program, or
-// written before the journal was kept, finds none; records whose line is
-// no longer in the report are left out.
+// record. The records are taken in order: a line takes the next record of
+// its text, blanks and line ends aside; failing that, the next record when
+// it is of the same segment label, as a record its line no longer matches.
+// Records passed over on the way, and those left at the end, are records
+// whose lines are gone from the report.
 ReportSegments read_segments(FilePort& files, const std::string& report_path);
 
 }  // namespace aquamere::book

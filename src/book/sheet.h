@@ -19,6 +19,9 @@ enum class Style {
   Entered,   // a value where a formula would stand: the report's own value
   Designer,  // a value the designer gave: αc below the table
   Remark,    // the remarks of a segment row, wrapped
+  Fixed,     // a number shown with four decimals, as the program shows it
+  Input,     // an input the reviewer may change: the worst point's data
+  Wrapped,   // running text across the printed width, wrapped
   Nothing,   // a cell nothing was put in: not written at all
 };
 
@@ -41,13 +44,19 @@ struct Sheet {
   std::vector<std::vector<Cell>> rows;  // by row, then by column
   std::vector<double> widths;           // column widths in characters
   std::vector<Merge> merges;
+  std::vector<double> heights;                    // row heights in points by row; 0 or none for the default
   int head_rows_first = -1, head_rows_last = -1;  // repeated on every printed page
   int print_columns = 0;                          // columns printed, from A; 0 for all
   bool landscape = false;
+  bool fit_width = false;  // the printed columns scaled to the width of the page
 
   std::vector<Cell>& row(int r) {
     if (static_cast<int>(rows.size()) <= r) rows.resize(static_cast<std::size_t>(r) + 1);
     return rows[static_cast<std::size_t>(r)];
+  }
+  void height(int r, double points) {
+    if (static_cast<int>(heights.size()) <= r) heights.resize(static_cast<std::size_t>(r) + 1);
+    heights[static_cast<std::size_t>(r)] = points;
   }
   void put(int r, int column, Cell cell) {
     std::vector<Cell>& cells = row(r);

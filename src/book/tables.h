@@ -33,18 +33,23 @@ struct PipeTable {
 // The pipe tables the segments used, each on a sheet of its own.
 class PipeTables {
  public:
+  // The names of the book's other sheets, which no table's may repeat.
+  explicit PipeTables(std::vector<std::string> other_sheets = {}) : taken_(std::move(other_sheets)) {}
   // The table's entry, added with a sheet name of its own when new.
   PipeTable use(PipeTable table);
   const std::vector<PipeTable>& all() const { return tables_; }
 
  private:
   std::vector<PipeTable> tables_;
+  std::vector<std::string> taken_;  // the sheet names, and those of the book's other sheets
 };
 
 Sheet pipe_sheet(const PipeTable& table);
-// For formulas: the nominal sizes, the inner diameters, the coefficient.
+// For formulas: the nominal sizes, the inner diameters, the limits of the
+// velocity-control table, the coefficient.
 std::string sizes_range(const PipeTable& table);
 std::string inner_range(const PipeTable& table);
+std::string control_range(const PipeTable& table);
 std::string coefficient_cell(const PipeTable& table);
 
 }  // namespace aquamere::book

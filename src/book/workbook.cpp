@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "book/cell_texts.h"
 #include "common/failure.h"
 
 namespace aquamere::book {
@@ -19,21 +20,41 @@ struct Look {
   Style style;
   double points;
   bool bold, boxed, centred, wrapped;
-  lxw_color_t fill;  // 0 for none
+  lxw_color_t fill;           // 0 for none
+  const char* number_format;  // nullptr for the general one
 };
 
-constexpr std::array<Look, 10> looks = {{
-    {Style::Title, 16, true, false, true, false, 0},
-    {Style::Heading, 11, true, false, false, false, 0},
-    {Style::Text, 10, false, false, false, false, 0},
-    {Style::Blank, 10, false, false, false, false, 0},
-    {Style::Head, 9, true, true, true, true, 0xF2F2F2},
-    {Style::Number, 9, false, true, true, false, 0},
-    {Style::Entered, 9, false, true, true, false, 0xD9D9D9},
-    {Style::Designer, 9, false, true, true, false, 0xFFF2CC},
-    {Style::Remark, 9, false, true, false, true, 0},
-    {Style::Nothing, 10, false, false, false, false, 0},
+constexpr std::array<Look, 13> looks = {{
+    {Style::Title, 16, true, false, true, false, 0, nullptr},
+    {Style::Heading, 11, true, false, false, false, 0, nullptr},
+    {Style::Text, 10, false, false, false, false, 0, nullptr},
+    {Style::Blank, 10, false, false, false, false, 0, nullptr},
+    {Style::Head, 9, true, true, true, true, 0xF2F2F2, nullptr},
+    {Style::Number, 9, false, true, true, false, 0, nullptr},
+    {Style::Entered, 9, false, true, true, false, 0xD9D9D9, nullptr},
+    {Style::Designer, 9, false, true, true, false, 0xFFF2CC, nullptr},
+    {Style::Remark, 9, false, true, false, true, 0, nullptr},
+    {Style::Fixed, 9, false, true, true, false, 0, "0.0000"},
+    {Style::Input, 9, true, true, true, false, 0xDDEBF7, nullptr},
+    {Style::Wrapped, 10, false, false, false, true, 0, nullptr},
+    {Style::Nothing, 10, false, false, false, false, 0, nullptr},
 }};
+
+// What libxlsxwriter's failures mean to the user, in the user's words.
+std::string said(lxw_error error, const std::string& scratch_folder) {
+  switch (error) {
+    case LXW_ERROR_CREATING_XLSX_FILE:
+    case LXW_ERROR_CREATING_TMPFILE:
+    case LXW_ERROR_ZIP_FILE_OPERATION:
+    case LXW_ERROR_ZIP_FILE_ADD:
+    case LXW_ERROR_ZIP_CLOSE:
+      return "无法在存放临时文件的文件夹“" + scratch_folder + "”中写出临时文件";
+    case LXW_ERROR_MEMORY_MALLOC_FAILED:
+      return "内存不足";
+    default:
+      return "写出工作簿时出错（" + std::to_string(static_cast<int>(error)) + "）";
+  }
+}
 
 // libxlsxwriter writes numbers with printf, which follows the decimal point
 // of the locale; the desktop runs in the user's, and a decimal comma would
@@ -55,7 +76,7 @@ class Writer {
   // default place for them is not writable everywhere.
   Writer(const std::string& path, std::string scratch_folder)
       : scratch_folder_(std::move(scratch_folder)), book_(new_workbook(path, scratch_folder_)) {
-    if (book_ == nullptr) throw Failure("无法写出Excel计算书：无法建立临时文件。");
+    if (book_ == nullptr) throw Failure("无法写出Excel计算书：内存不足。");
     for (const Look& look : looks) formats_[static_cast<std::size_t>(look.style)] = format_of(look);
   }
   Writer(const Writer&) = delete;
@@ -66,6 +87,7 @@ class Writer {
 
   void sheet(const Sheet& sheet) {
     lxw_worksheet* ws = workbook_add_worksheet(book_, sheet.name.c_str());
+    if (ws == nullptr) throw Failure("无法写出Excel计算书：工作表名“" + sheet.name + "”不能用。");
     for (std::size_t c = 0; c < sheet.widths.size(); ++c) {
       worksheet_set_column(ws, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), sheet.widths[c],
                            nullptr);
@@ -78,6 +100,9 @@ class Writer {
     for (std::size_t r = 0; r < sheet.rows.size(); ++r) {
       for (std::size_t c = 0; c < sheet.rows[r].size(); ++c) write(ws, r, c, sheet.rows[r][c]);
     }
+    for (std::size_t r = 0; r < sheet.heights.size(); ++r) {
+      if (sheet.heights[r] > 0) worksheet_set_row(ws, static_cast<lxw_row_t>(r), sheet.heights[r], nullptr);
+    }
     print_setup(ws, sheet);
   }
 
@@ -86,8 +111,7 @@ class Writer {
   void close() {
     const lxw_error error = workbook_close(book_);
     book_ = nullptr;
-    if (error != LXW_NO_ERROR)
-      throw Failure(std::string("无法写出Excel计算书：") + lxw_strerror(error) + "。");
+    if (error != LXW_NO_ERROR) throw Failure("无法写出Excel计算书：" + said(error, scratch_folder_) + "。");
   }
 
  private:
@@ -102,6 +126,8 @@ class Writer {
     if (look.wrapped) format_set_text_wrap(f);
     if (look.fill != 0) format_set_bg_color(f, look.fill);
     if (look.style == Style::Blank) format_set_bottom(f, LXW_BORDER_THIN);
+    if (look.style == Style::Wrapped) format_set_align(f, LXW_ALIGN_VERTICAL_TOP);
+    if (look.number_format != nullptr) format_set_num_format(f, look.number_format);
     return f;
   }
 
@@ -136,8 +162,8 @@ class Writer {
     }
   }
 
-  // A4 landscape, the table's head on every page, the printed columns
-  // fitted to the width of the page.
+  // A4, the table's head on every page, the printed columns fitted to the
+  // width of the page where the sheet asks for it.
   static void print_setup(lxw_worksheet* ws, const Sheet& sheet) {
     worksheet_set_paper(ws, paper_a4);
     if (sheet.landscape) worksheet_set_landscape(ws);
@@ -146,13 +172,12 @@ class Writer {
     if (sheet.head_rows_first >= 0) {
       worksheet_repeat_rows(ws, static_cast<lxw_row_t>(sheet.head_rows_first),
                             static_cast<lxw_row_t>(sheet.head_rows_last));
-      worksheet_set_row(ws, static_cast<lxw_row_t>(sheet.head_rows_last), 30, nullptr);
     }
     if (sheet.print_columns > 0 && !sheet.rows.empty()) {
       worksheet_print_area(ws, 0, 0, static_cast<lxw_row_t>(sheet.rows.size() - 1),
                            static_cast<lxw_col_t>(sheet.print_columns - 1));
     }
-    worksheet_fit_to_pages(ws, 1, 0);
+    if (sheet.fit_width) worksheet_fit_to_pages(ws, 1, 0);
   }
 
   static lxw_workbook* new_workbook(const std::string& path, std::string& scratch_folder) {
@@ -169,6 +194,8 @@ class Writer {
 }  // namespace
 
 void write_workbook(const Book& book, const std::string& path, const std::string& scratch_folder) {
+  if (const std::string trouble = unwritable(book); !trouble.empty())
+    throw Failure("无法写出Excel计算书：" + trouble + "不能写入工作簿。");
   const DecimalPoint decimal_point;
   Writer writer(path,
                 scratch_folder.empty() ? std::filesystem::path(path).parent_path().string() : scratch_folder);

@@ -57,6 +57,30 @@ inline constexpr VelocityStage velocity_stages[] = {
     {1.0, true, 0},
 };
 
+// The velocity-control table of domestic supply pipes that the program
+// shows beside its sizes (帮助 → 流速控制): the highest velocity in m/s for
+// a nominal diameter DN from `from_dn` up to the next row's. The size walk
+// does not read it; the calculation book checks each chosen size against it.
+struct VelocityControl {
+  int from_dn;
+  double limit;
+};
+
+inline constexpr VelocityControl velocity_control[] = {{15, 1.0}, {25, 1.2}, {50, 1.5}, {80, 1.8}};
+
+// The nominal diameter DN in mm that each plastic pipe size De20 … De110
+// answers to, by which the table is read; the same for all four materials.
+inline constexpr std::array<int, size_count> nominal_dn = {15, 20, 25, 32, 40, 50, 65, 80, 100};
+
+// The table's limit for a DN.
+inline double velocity_control_limit(int dn) {
+  double limit = velocity_control[0].limit;
+  for (const VelocityControl& row : velocity_control) {
+    if (dn >= row.from_dn) limit = row.limit;
+  }
+  return limit;
+}
+
 // The size the automatic choice settles on, with the velocity and 1000i
 // shown for it.
 struct SizeChoice {

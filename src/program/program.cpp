@@ -11,6 +11,15 @@
 namespace aquamere {
 namespace {
 
+// A report or journal the system keeps for its administrators: the message
+// says where the user chooses another folder.
+std::string with_remedy(const FileFailure& failure) {
+  std::string said = failure.what();
+  if (failure.remedy() == FileFailure::Remedy::OwnFolder)
+    said += "请在“计算 → 设置参数”中把计算书保存路径改到自己的文件夹。";
+  return said;
+}
+
 // The user reaches only windows that are open.
 Form& open_form(ProgramState& state, std::string_view window) {
   const auto it = state.windows.find(window);
@@ -101,6 +110,8 @@ bool Program::attempt(const std::function<void()>& step) {
     step();
     return true;
   } catch (const Refusal&) {
+  } catch (const FileFailure& error) {
+    failure = with_remedy(error);
   } catch (const Failure& error) {
     failure = error.what();
   } catch (const std::exception& error) {

@@ -18,6 +18,16 @@
 namespace aquamere {
 namespace {
 
+// Whether the folder a path names its file in is there: a file that cannot
+// be created in a folder that is there is refused by the file system
+// itself, as /proc and /sys refuse every new file.
+bool folder_exists(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+  struct stat status {};
+  return ::stat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
 // The system's reason in the user's words; the rarer ones as the system
 // words them. A file opened for writing is created when missing, so there a
 // missing entry can only be a folder on the way to it.
@@ -25,7 +35,9 @@ std::string reason(const std::string& path, int error, bool creating) {
   switch (error) {
     case ENOENT:
       if (path.empty()) return "没有给出文件名";
-      return creating ? "路径中的文件夹不存在" : "文件不存在";
+      if (!creating) return "文件不存在";
+      return folder_exists(path) ? "文件夹所在的文件系统不允许在其中新建文件（系统的特殊文件夹，如/proc）"
+                                 : "路径中的文件夹不存在";
     case ENOTDIR:
       return "路径中有一部分不是文件夹";
     case EISDIR:
@@ -273,6 +285,12 @@ std::optional<FileTail> DiskFiles::read_tail(const std::string& path, std::uintm
   OpenFile file(path, O_RDONLY, OpenFile::Missing::Allowed);
   if (!file.exists()) return std::nullopt;
   return file.read_tail(count);
+}
+
+std::optional<FileIdentity> DiskFiles::identity(const std::string& path) {
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0) return std::nullopt;
+  return FileIdentity{static_cast<std::uint64_t>(status.st_dev), static_cast<std::uint64_t>(status.st_ino)};
 }
 
 std::optional<std::uintmax_t> DiskFiles::size(const std::string& path) {

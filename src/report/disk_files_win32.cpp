@@ -4,6 +4,8 @@
 // the file, an append is one write of whole lines, a write that fails
 // part-way is cut back, only plain files are read or written, and opening
 // never waits.
+#include "report/disk_files_win32.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -36,16 +38,36 @@ bool passes_through_a_file(const std::string& path) {
   return false;
 }
 
-// A name longer than any file system of Windows takes: the system reports it
-// as a missing file.
+// A name longer than any file system of Windows takes, or a path longer than
+// the system takes at all: the system reports either as a missing file.
 bool too_long(std::string_view path) {
-  constexpr std::size_t longest_name = 255;
+  constexpr std::size_t longest_name = 255, longest_path = 32767;
+  if (to_wide(path).size() > longest_path) return true;
   while (!path.empty()) {
     const std::size_t end = std::min(path.find_first_of("\\/"), path.size());
     if (to_wide(path.substr(0, end)).size() > longest_name) return true;
     path.remove_prefix(std::min(end + 1, path.size()));
   }
   return false;
+}
+
+// Longer than MAX_PATH, on a Windows that has not been set to take such
+// paths (the program declares it can in its manifest; the system must allow
+// it too).
+bool beyond_max_path(const std::string& path) {
+  if (to_wide(path).size() < MAX_PATH) return false;
+  using Enabled = BOOLEAN(WINAPI*)();
+  const auto enabled = reinterpret_cast<Enabled>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "RtlAreLongPathsEnabled")));
+  return enabled == nullptr || !enabled();
+}
+
+// A character no Windows file name may hold, the drive's colon aside.
+bool invalid_name(std::string_view path) {
+  if (path.size() > 1 && path[1] == ':') path.remove_prefix(2);
+  return std::any_of(path.begin(), path.end(), [](char c) {
+    return std::string_view("<>:\"|?*").find(c) != std::string_view::npos || (c >= 0 && c < 0x20);
+  });
 }
 
 // "c:\file.txt": a file in the root folder of a drive, where Windows lets
@@ -55,10 +77,21 @@ bool in_drive_root(const std::string& path) {
          path.find_first_of("\\/", 3) == std::string::npos;
 }
 
+bool read_only(const std::string& path) {
+  const DWORD found = attributes(path);
+  return found != INVALID_FILE_ATTRIBUTES && (found & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
+// A file Windows will not let a standard user create: one at a drive's
+// root that is not there, or not read-only, which is refused wherever it is.
+bool kept_for_administrators(const std::string& path, DWORD error) {
+  return error == ERROR_ACCESS_DENIED && in_drive_root(path) && !read_only(path);
+}
+
 std::string access_denied(const std::string& path) {
+  if (read_only(path)) return "文件是只读的";
   if (!in_drive_root(path)) return "没有访问权限";
-  return "没有访问权限。Windows 只让管理员在磁盘的根文件夹中写文件，"
-         "请在“计算 → 设置参数”中把计算书保存路径改到自己的文件夹";
+  return "没有访问权限。Windows 只让管理员在磁盘的根文件夹中写文件";
 }
 
 std::string system_text(DWORD error) {
@@ -67,27 +100,34 @@ std::string system_text(DWORD error) {
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
       error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
   if (length == 0) return "系统错误 " + std::to_string(error);
-  std::wstring_view said(text, length);
-  while (!said.empty() && (said.back() == L'\n' || said.back() == L'\r' || said.back() == L'.'))
-    said.remove_suffix(1);
-  std::string reason = to_utf8(said);
+  std::string reason = to_utf8(windows_files::without_closing_stop({text, length}));
   LocalFree(text);
   return reason;
+}
+
+}  // namespace
+
+std::wstring_view windows_files::without_closing_stop(std::wstring_view said) {
+  while (!said.empty() && std::wstring_view(L"\r\n .。").find(said.back()) != std::wstring_view::npos)
+    said.remove_suffix(1);
+  return said;
 }
 
 // The system's reason in the user's words, as the POSIX port words errno.
 // A file opened for writing is created when missing, so there a missing
 // entry can only be a folder on the way to it.
-std::string reason(const std::string& path, DWORD error, bool creating) {
+std::string windows_files::reason(const std::string& path, DWORD error, bool creating) {
   if (path.empty()) return "没有给出文件名";
   if (too_long(path)) return "路径太长";
   switch (error) {
     case ERROR_FILE_NOT_FOUND:
-      return creating ? "路径中的文件夹不存在" : "文件不存在";
     case ERROR_PATH_NOT_FOUND:
     case ERROR_DIRECTORY:
     case ERROR_INVALID_NAME:
-      return passes_through_a_file(path) ? "路径中有一部分不是文件夹" : "路径中的文件夹不存在";
+      if (invalid_name(path)) return "文件名中有 Windows 不允许的字符（\\ / : * ? \" < > |）";
+      if (beyond_max_path(path)) return "路径太长：超过了 260 个字符，而本机的 Windows 未开启长路径支持";
+      if (passes_through_a_file(path)) return "路径中有一部分不是文件夹";
+      return creating || error != ERROR_FILE_NOT_FOUND ? "路径中的文件夹不存在" : "文件不存在";
     case ERROR_ACCESS_DENIED:
       return is_folder(path) ? "这是一个文件夹，不是文件" : access_denied(path);
     case ERROR_DISK_FULL:
@@ -107,8 +147,12 @@ std::string reason(const std::string& path, DWORD error, bool creating) {
   }
 }
 
+namespace {
+
 [[noreturn]] void fail(const char* doing, const std::string& path, DWORD error, bool creating = true) {
-  throw FileFailure(doing, path, reason(path, error, creating));
+  const auto remedy =
+      kept_for_administrators(path, error) ? FileFailure::Remedy::OwnFolder : FileFailure::Remedy::None;
+  throw FileFailure(doing, path, windows_files::reason(path, error, creating), remedy);
 }
 
 [[noreturn]] void not_plain(const char* doing, const std::string& path) {
@@ -147,13 +191,6 @@ class OpenFile {
 
   bool on_disk() const { return GetFileType(handle_) == FILE_TYPE_DISK; }
 
-  // Where the file ends now; the next write goes there.
-  LONGLONG seek_end() {
-    LARGE_INTEGER end{};
-    if (!SetFilePointerEx(handle_, LARGE_INTEGER{}, &end, FILE_END)) fail("无法写入", path_, GetLastError());
-    return end.QuadPart;
-  }
-
   // Ends the file at `size` bytes.
   bool cut_at(LONGLONG size) {
     LARGE_INTEGER at{};
@@ -161,22 +198,41 @@ class OpenFile {
     return SetFilePointerEx(handle_, at, nullptr, FILE_BEGIN) && SetEndOfFile(handle_);
   }
 
-  // Writes all the bytes at the end of the file. When the disk takes only
-  // part of them, the file is cut back to where it ended before, so no half
-  // line is left behind to spoil the report.
-  void write_whole(std::string_view bytes) {
-    const LONGLONG before = seek_end();
+  // Writes all the bytes. Appended, each write goes to the end of the file
+  // as it then is, whatever else writes the file: the handle is opened to
+  // append, and each write asks for the end (an offset of all ones), which
+  // Wine heeds where it does not heed the handle. When the disk takes only
+  // part of them, what this call wrote is cut away again, so no half line
+  // is left behind to spoil the report.
+  void write_whole(std::string_view bytes, bool at_the_end) {
     std::size_t written = 0;
     while (written < bytes.size()) {
       DWORD n = 0;
-      const DWORD size = static_cast<DWORD>(bytes.size() - written);
-      if (!WriteFile(handle_, bytes.data() + written, size, &n, nullptr) || n == 0) {
-        const DWORD error = n == 0 && GetLastError() == ERROR_SUCCESS ? ERROR_DISK_FULL : GetLastError();
-        cut_at(before);
+      const auto size = static_cast<DWORD>(bytes.size() - written);
+      OVERLAPPED end{};
+      end.Offset = end.OffsetHigh = 0xFFFFFFFF;
+      const BOOL wrote = WriteFile(handle_, bytes.data() + written, size, &n, at_the_end ? &end : nullptr);
+      const DWORD error = wrote ? ERROR_DISK_FULL : GetLastError();
+      if (!wrote || n == 0) {
+        take_back(written);
         fail("无法写入", path_, error);
       }
       written += n;
     }
+  }
+
+  // The file now ends `written` bytes after where this call began: it is
+  // cut there through a handle that may cut, which one that appends may not.
+  void take_back(std::size_t written) {
+    LARGE_INTEGER size{};
+    if (written == 0 || !GetFileSizeEx(handle_, &size)) return;
+    HANDLE cutter = CreateFileW(to_wide(path_).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (cutter == INVALID_HANDLE_VALUE) return;
+    LARGE_INTEGER at{};
+    at.QuadPart = size.QuadPart - static_cast<LONGLONG>(written);
+    if (SetFilePointerEx(cutter, at, nullptr, FILE_BEGIN)) SetEndOfFile(cutter);
+    CloseHandle(cutter);
   }
 
   void empty() { truncate(0); }
@@ -283,15 +339,15 @@ class NewFile {
 }  // namespace
 
 void DiskFiles::append(const std::string& path, std::string_view bytes) {
-  OpenFile file(path, GENERIC_WRITE, OPEN_ALWAYS, "无法写入");
-  if (!bytes.empty()) file.write_whole(bytes);
+  OpenFile file(path, FILE_APPEND_DATA | FILE_READ_ATTRIBUTES | SYNCHRONIZE, OPEN_ALWAYS, "无法写入");
+  if (!bytes.empty()) file.write_whole(bytes, true);
   file.close();
 }
 
 void DiskFiles::replace(const std::string& path, std::string_view bytes) {
-  OpenFile file(path, GENERIC_WRITE, OPEN_ALWAYS, "无法写入");
+  OpenFile file(path, GENERIC_WRITE | FILE_READ_ATTRIBUTES, OPEN_ALWAYS, "无法写入");
   file.empty();
-  if (!bytes.empty()) file.write_whole(bytes);
+  if (!bytes.empty()) file.write_whole(bytes, false);
   file.close();
 }
 
@@ -317,6 +373,18 @@ std::optional<FileTail> DiskFiles::read_tail(const std::string& path, std::uintm
   if (is_folder(path)) throw FileFailure("无法读取", path, "这是一个文件夹，不是文件");
   OpenFile file(path, GENERIC_READ, OPEN_EXISTING, "无法读取");
   return file.read_tail(count);
+}
+
+std::optional<FileIdentity> DiskFiles::identity(const std::string& path) {
+  HANDLE file = CreateFileW(to_wide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  BY_HANDLE_FILE_INFORMATION information{};
+  const bool known = GetFileInformationByHandle(file, &information) != 0;
+  CloseHandle(file);
+  if (!known) return std::nullopt;
+  return FileIdentity{information.dwVolumeSerialNumber,
+                      (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow};
 }
 
 // A missing file, or a missing folder on the way to it, has no size.

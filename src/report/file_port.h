@@ -16,15 +16,22 @@ namespace aquamere {
 // say, names it so with `about`.
 class FileFailure : public Failure {
  public:
-  FileFailure(std::string doing, std::string path, std::string reason)
+  // Where the system keeps a folder for its administrators (Windows, a
+  // drive's root folder), a user can only choose a folder of their own:
+  // the program says where it is set.
+  enum class Remedy { None, OwnFolder };
+
+  FileFailure(std::string doing, std::string path, std::string reason, Remedy remedy = Remedy::None)
       : Failure(text(doing, "计算书", path, reason)),
         doing_(std::move(doing)),
         path_(std::move(path)),
-        reason_(std::move(reason)) {}
+        reason_(std::move(reason)),
+        remedy_(remedy) {}
 
   // The same failure told of the file named `file` ("Excel计算书").
   std::string about(std::string_view file) const { return text(doing_, file, path_, reason_); }
   const std::string& reason() const { return reason_; }
+  Remedy remedy() const { return remedy_; }
 
  private:
   static std::string text(std::string_view doing, std::string_view file, std::string_view path,
@@ -36,6 +43,15 @@ class FileFailure : public Failure {
   }
 
   std::string doing_, path_, reason_;
+  Remedy remedy_;
+};
+
+// Which file a path names, as the file system tells files apart: the device
+// and inode on POSIX, the volume serial number and file index on Windows.
+// Two paths of one file (a hard or symbolic link) have the same identity.
+struct FileIdentity {
+  std::uint64_t volume = 0, file = 0;
+  friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
 };
 
 // The end of a file: its size when it was read and its last bytes.
@@ -67,6 +83,9 @@ class FilePort {
   // its size, read in one opening; nothing when there is no such file. Only
   // a plain file is read: the end of a device is no report's.
   virtual std::optional<FileTail> read_tail(const std::string& path, std::uintmax_t count) = 0;
+  // The identity of the file at the path; nothing when there is no such
+  // file or the system cannot tell.
+  virtual std::optional<FileIdentity> identity(const std::string& path) = 0;
   // The file's size in bytes; nothing when there is no such file.
   virtual std::optional<std::uintmax_t> size(const std::string& path) = 0;
   // Cuts the file back to its first `size` bytes, taking back what an event

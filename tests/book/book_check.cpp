@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iostream>
 #include <iterator>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
@@ -64,6 +65,14 @@ Rows read_csv(const std::string& path) {
 std::string field(const Rows& rows, std::size_t row, int column) {
   if (row >= rows.size() || static_cast<std::size_t>(column) >= rows[row].size()) return {};
   return rows[row][static_cast<std::size_t>(column)];
+}
+
+// A recomputed number and the program's, to the last digits a
+// spreadsheet's arithmetic may round differently; other texts the same.
+bool close(const std::string& a, const std::string& b) {
+  const auto x = strict_number(a), y = strict_number(b);
+  if (!x || !y) return a == b;
+  return std::fabs(*x - *y) <= 1e-12 * std::max(1.0, std::fabs(*y));
 }
 
 // Two texts of one number are the same number; other texts the same text.
@@ -160,8 +169,8 @@ int check_probe(const std::string& csv) {
 
 // The columns a row computes, by the way its segment was worked out.
 std::vector<int> computed_columns(const std::string& method, bool designer_alpha_c) {
-  std::vector<int> columns = {SumNg,         Flow,     Inner,       Velocity,
-                              VelocityCheck, Friction, SegmentLoss, RunningLoss};
+  std::vector<int> columns = {SumNg,        Flow,         Inner,    Velocity,    VelocityCheck,
+                              ControlLimit, ControlCheck, Friction, SegmentLoss, RunningLoss};
   if (method == "重复") return columns;
   columns.insert(columns.end(), {GroupNg, FlowRaw, VelocityRaw, FrictionRaw});
   if (method == "系数法") return columns;
@@ -226,8 +235,35 @@ void check_row(const BookSegment& segment, const Rows& rows, std::size_t r,
   for (const int column : computed_columns(method, remarks.find("设计人员给定") != std::string::npos)) {
     const std::string name = formula::cell(column, static_cast<int>(r));
     const auto cell = cells.find(name);
-    if (cell == cells.end() || cell->second.formula.empty()) problem(name + " holds no formula");
+    if (cell == cells.end() || cell->second.formula.empty()) {
+      problem(name + " holds no formula");
+    } else if (!close(field(rows, r, column), cell->second.value)) {
+      problem(name + " recomputed " + field(rows, r, column) + ", the program computed " +
+              cell->second.value);
+    }
   }
+}
+
+// The cell beside a label in the first columns of the sheet, by its label.
+std::optional<double> beside(const Rows& rows, std::string_view label, int column) {
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    if (field(rows, r, 0).starts_with(label)) return strict_number(field(rows, r, column));
+  }
+  return std::nullopt;
+}
+
+// The worst point's pressure, from the inputs the sheet holds now (changed
+// or not) and the total head loss: the recomputed formulas must give it.
+void check_worst_point(const Rows& rows) {
+  const auto h1 = beside(rows, "H1 ", 5), h4 = beside(rows, "H4 ", 5), h3 = beside(rows, "H3 ", 5),
+             p0 = beside(rows, "P0 ", 5), loss = beside(rows, "总水头损失", 3), h = beside(rows, "H 计算", 5),
+             margin = beside(rows, "压力余量", 5);
+  if (!h1 || !h4 || !h3 || !p0 || !loss || !h || !margin)
+    return problem("the worst-point check is incomplete");
+  const double need = (*h1 + *loss + *h3) * 0.00981 + *h4;
+  if (!close(number_text(*h), number_text(need)) || !close(number_text(*margin), number_text(*p0 - need)))
+    problem("worst point: H " + number_text(*h) + ", margin " + number_text(*margin) + ", expected H " +
+            number_text(need));
 }
 
 int check_book(const std::string& report, const std::string& book, const std::string& csv,
@@ -253,6 +289,7 @@ int check_book(const std::string& report, const std::string& book, const std::st
                 number_text(summary[i]));
     }
   }
+  check_worst_point(rows);
   std::cout << book << ": " << segments.segments.size() << " segments, " << entered << " entered, recomputed "
             << (problems == 0 ? "as the report" : "with differences") << '\n';
   return problems == 0 && !segments.segments.empty() ? 0 : 1;

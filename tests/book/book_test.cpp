@@ -3,12 +3,18 @@
 #include <clocale>
 #include <filesystem>
 #include <functional>
+#include <sstream>
 #include <string>
 
+#include "book/cell_texts.h"
+#include "book/columns.h"
+#include "book/export_book.h"
 #include "book/formulas.h"
 #include "book/reproduce.h"
 #include "book/segments.h"
 #include "book/workbook.h"
+#include "expect_failure.h"
+#include "hydraulics/pipe_sizing.h"
 #include "program_fixture.h"
 #include "scenario/book_cells.h"
 
@@ -27,20 +33,200 @@ class Book : public ProgramTest {
   ReportSegments segments() { return read_segments(disk, report); }
 };
 
-// Each line takes the next record that holds exactly its text: an edited
-// line has none, and the lines after it still find theirs; a record whose
-// line is gone is left out.
-TEST_F(Book, PairsEachLineWithTheNextRecordOfItsText) {
-  for (int i = 0; i < 3; ++i) click("cmdjsmll");
-  std::string& bytes = disk.files.at(report);
-  bytes[bytes.find("\r\n", bytes.find(" 2-3")) - 1] = '.';  // the second line's last blank
-  bytes.erase(bytes.rfind(" 3-4"));
+// The report's lines, as the memory disk holds them, and a way to edit one.
+class Edited : public Book {
+ protected:
+  std::string& bytes() { return disk.files.at(report); }
+  // The line of a segment label with its CR LF.
+  std::string& line_of(std::string& text, const std::string& label, std::string& line) {
+    const std::size_t at = text.find(" " + label + " ");
+    line = text.substr(at, text.find("\r\n", at) + 2 - at);
+    return line;
+  }
+  void edit(const std::string& label, const std::function<std::string(std::string)>& change) {
+    std::string line;
+    line_of(bytes(), label, line);
+    bytes().replace(bytes().find(line), line.size(), change(line));
+  }
+  Sheet sheet() { return make_book(segments(), report).sheets.front(); }
+  static int row_of(const Sheet& sheet, const std::string& label) {
+    for (std::size_t r = 0; r < sheet.rows.size(); ++r) {
+      const auto& cells = sheet.rows[r];
+      if (cells.size() > Method && cells[Label].value == CellValue(label) &&
+          std::holds_alternative<std::string>(cells[Method].value))
+        return static_cast<int>(r);
+    }
+    return -1;
+  }
+  static std::string remark(const Sheet& sheet, int row) {
+    const auto* text = std::get_if<std::string>(&sheet.rows[static_cast<std::size_t>(row)][Remarks].value);
+    return text == nullptr ? std::string() : *text;
+  }
+  // The cell beside a label of the totals or the pressure check.
+  static const Cell& beside(const Sheet& sheet, const std::string& label, int column = 3) {
+    for (const auto& cells : sheet.rows) {
+      if (!cells.empty() && cells[0].value == CellValue(label))
+        return cells[static_cast<std::size_t>(column)];
+    }
+    static const Cell none;
+    return none;
+  }
+};
+
+// An editor that trims trailing blanks or ends lines with CR alone changes
+// nothing; a last digit changed, a line deleted and a remark typed after a
+// line are each named in the row's remarks, and the rows around them keep
+// their formulas.
+TEST_F(Edited, PairsLinesTolerantlyAndSaysWhereTheyDiffer) {
+  for (int i = 0; i < 5; ++i) click("cmdjsmll");
+  edit("1-2",
+       [](const std::string& line) { return line.substr(0, line.find_last_not_of(" \r\n") + 1) + "\r"; });
+  edit("2-3", [](std::string line) { return line.replace(line.find("De") + 2, 2, "99"); });
+  edit("4-5", [](const std::string&) { return std::string(); });
+  edit("5-6", [](std::string line) {
+    line.insert(line.size() - 2,
+                "    \xBC\xFB\xD7\xA2"
+                "1");
+    return line;
+  });
   const ReportSegments book = segments();
-  ASSERT_EQ(book.segments.size(), 2u);
-  EXPECT_EQ(book.segments[0].record->label, "1-2");
-  EXPECT_FALSE(book.segments[1].record);
-  disk.files.at("c:\\file.txt.json").clear();
-  EXPECT_FALSE(segments().segments[0].record);
+  ASSERT_EQ(book.segments.size(), 5u);
+  const Pairing expected[] = {Pairing::Same, Pairing::Differs, Pairing::Same, Pairing::NoLine,
+                              Pairing::Annotated};
+  for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(book.segments[i].pairing, expected[i]) << i;
+  const Sheet s = sheet();
+  EXPECT_FALSE(s.rows[static_cast<std::size_t>(row_of(s, "1-2"))][Flow].formula.empty());
+  EXPECT_TRUE(remark(s, row_of(s, "2-3")).starts_with("计算书与计算记录不符（管径：计算书De99，记录De"));
+  EXPECT_NE(remark(s, row_of(s, "4-5")).find("计算书中没有此管段的行"), std::string::npos);
+  const std::string after = remark(s, row_of(s, "5-6"));
+  EXPECT_NE(after.find("行末附注：见注1"), std::string::npos) << after;
+  EXPECT_NE(after.find("累计水损不接续上一行"), std::string::npos) << after;
+  EXPECT_FALSE(s.rows[static_cast<std::size_t>(row_of(s, "5-6"))][Flow].formula.empty());
+}
+
+// The totals refer to the last row that holds each number, whatever was
+// typed after the last line or into the boxes a repeat shows again.
+TEST_F(Edited, TotalsAreFormulasOfTheRows) {
+  click("cmdjsmll");
+  click("cmdjsmll");
+  type("t_nguo", " " + text("t_nguo") + " ");
+  double_click("");
+  edit("3-4", [](std::string line) {
+    line.insert(line.size() - 2,
+                "\xBC\xFB\xD7\xA2"
+                "1");
+    return line;
+  });
+  const Sheet s = sheet();
+  const int last = row_of(s, "3-4");
+  EXPECT_EQ(s.rows[static_cast<std::size_t>(last)][Method].value, CellValue(std::string("重复")));
+  EXPECT_EQ(beside(s, "当量总数").formula, formula::cell(SumNg, last));
+  EXPECT_EQ(beside(s, "沿程阻力水损 m").formula, formula::cell(RunningLoss, last));
+  EXPECT_EQ(beside(s, "当量总数").value, CellValue(40.0));
+  EXPECT_GT(std::get<double>(beside(s, "总水头损失 m").value), 0);
+}
+
+// A journal that cannot be read leaves the lines to stand alone, each
+// marked, and the book says why.
+TEST_F(Edited, AnUnreadableJournalLeavesTheLinesAlone) {
+  click("cmdjsmll");
+  disk.broken_paths.insert("c:\\file.txt.json");
+  const ReportSegments book = segments();
+  EXPECT_EQ(book.journal_trouble, "无法打开记录文件“c:\\file.txt.json”：拒绝访问。");
+  const Sheet s = sheet();
+  EXPECT_EQ(remark(s, row_of(s, "1-2")), "无计算记录，照录计算书");
+}
+
+// A journal edited or damaged anywhere: names that are no sheet names, or
+// the same name after Excel's cut to 31 characters or in another letter
+// case, numbers beyond any range, bytes that are no text. The book still
+// holds only what a workbook can, and is written.
+TEST_F(Edited, ADamagedJournalStillMakesAWritableBook) {
+  for (int i = 0; i < 6; ++i) click("cmdjsmll");
+  std::string& journal = disk.files.at("c:\\file.txt.json");
+  const std::string long_name(40, 'M');
+  const std::string names[] = {R"('PP-R/[X]*?:\\)", long_name + "A", long_name + "B", "pp-r"};
+  std::size_t at = 0;
+  for (const std::string& name : names) {
+    at = journal.find(R"("material":"PP-R")", at);
+    journal.replace(at, 17, R"("material":")" + name + "\"");
+    at = journal.find('\n', at);  // on to the next record
+  }
+  journal.replace(journal.rfind(R"("running":)"), 10, R"("running":1e999,"x":)");
+  journal += R"({"command":"calculate","label":"9-10","line":" 9-10 \u0001","loss":{"running":1}})";
+  journal += '\n';
+  bytes() += " 7-8 \xff\xfe\x01 De\r\n";
+  const auto book = make_book(segments(), report);
+  EXPECT_EQ(unwritable(book), "");
+  std::vector<std::string> sheets;
+  for (const Sheet& sheet : book.sheets) sheets.push_back(sheet.name);
+  const std::vector<std::string> expected = {"计算书",
+                                             "Uo-αc表",
+                                             "_PP-R__X_____管材表",
+                                             std::string(28, 'M') + "管材表",
+                                             std::string(25, 'M') + "管材表(2)",
+                                             "pp-r管材表",
+                                             "PP-R管材表(2)"};
+  EXPECT_EQ(sheets, expected);
+  const std::string path = (std::filesystem::temp_directory_path() / "aquamere-damaged-test.xlsx").string();
+  EXPECT_NO_THROW(write_workbook(book, path));
+  std::filesystem::remove(path);
+}
+
+// The report and its journal are never overwritten by their book, under
+// their own names or another; a book that cannot be written leaves the one
+// before as it was; the failure names the Excel book.
+TEST_F(Edited, AnExportThatCannotBeWrittenLeavesEverythingAsItWas) {
+  click("cmdjsmll");
+  const std::string before = bytes();
+  EXPECT_FAILURE(export_book(disk, report, report),
+                 "Excel计算书不能保存为计算书或其记录文件“c:\\file.txt”。");
+  disk.links["link.xlsx"] = "c:\\file.txt.json";
+  EXPECT_FAILURE(export_book(disk, report, "link.xlsx"),
+                 "Excel计算书不能保存为计算书或其记录文件“c:\\file.txt.json”。");
+  EXPECT_EQ(bytes(), before);
+  disk.files["book.xlsx"] = "old";
+  disk.broken_paths.insert("book.xlsx");
+  EXPECT_FAILURE(export_book(disk, report, "book.xlsx"), "无法打开Excel计算书“book.xlsx”：拒绝访问。");
+  EXPECT_EQ(disk.files.at("book.xlsx"), "old");
+}
+
+// Each size against the velocity-control table by the DN it answers to:
+// De50 is DN40, limited to 1.2 m/s, which 1.436 m/s exceeds; the row is
+// marked and counted, while the staged walk keeps the size.
+TEST_F(Edited, SizesOverTheVelocityControlTableAreMarkedAndCounted) {
+  click("chk_j");
+  type("t_Ng", "14.93");
+  type("t_fz", "1");
+  click("cmdjsmll");
+  const Sheet s = sheet();
+  const auto& row = s.rows[static_cast<std::size_t>(row_of(s, "1-2"))];
+  EXPECT_EQ(row[Size].value, CellValue(std::string("De50")));
+  EXPECT_EQ(row[ControlLimit].value, CellValue(1.2));
+  EXPECT_EQ(row[ControlCheck].value, CellValue(std::string("超出")));
+  EXPECT_EQ(row[VelocityCheck].value, CellValue(std::string("满足")));
+  EXPECT_EQ(beside(s, "超出流速控制表的管段数").value, CellValue(1.0));
+  for (const auto& [dn, limit] :
+       {std::pair{15, 1.0}, {20, 1.0}, {25, 1.2}, {40, 1.2}, {50, 1.5}, {65, 1.5}, {80, 1.8}, {100, 1.8}})
+    EXPECT_EQ(velocity_control_limit(dn), limit) << dn;
+}
+
+// The worst point's inputs from the command line, the pressure needed
+// at the start of the path a formula of them and of the total loss.
+TEST_F(Edited, TheWorstPointTakesItsInputsFromTheCommandLine) {
+  click("cmdjsmll");
+  std::ostringstream out, errors;
+  EXPECT_EQ(export_book_command(disk, {report, "b.xlsx", "--elevation", "12", "--supply-pressure", "0.1"},
+                                out, errors),
+            0)
+      << errors.str();
+  const Sheet s = make_book(segments(), report, {.elevation = 12, .supply_pressure = 0.1}).sheets.front();
+  const double loss = std::get<double>(beside(s, "总水头损失 m").value);
+  const double need = (12 + loss) * 0.00981 + 0.1;
+  EXPECT_EQ(beside(s, "H 计算管路起点所需水压 MPa", 5).value, CellValue(need));
+  EXPECT_EQ(beside(s, "结论", 5).value, CellValue(std::string("不满足")));
+  EXPECT_EQ(export_book_command(disk, {report, "--meter-loss", "x"}, out, errors), 2);
+  EXPECT_NE(errors.str().find("选项--meter-loss需要一个数，而不是“x”。"), std::string::npos);
 }
 
 // A segment is recomputed only when its record's inputs give what its line

@@ -44,12 +44,20 @@ TMPDIR="$chinese/临时" run "$aquamere" --export-book "$chinese/设计.txt" "$c
 grep -qF "$chinese/设计.xlsx" "$work/exported" || { echo "--export-book said: $(cat "$work/exported")"; exit 1; }
 cp "$chinese/设计.txt" "$books/nojournal.txt"
 cp "$chinese/设计.xlsx" "$books/nojournal.xlsx"
-# Segment 3-4 edited outside the program (a blank added): that line alone
-# loses its record, and the rows after it carry on from what it shows.
+# The report edited outside the program: a blank added to segment 3-4 and a
+# remark typed after the last line change nothing; the size of the first
+# 2-3 changed makes that line alone an entered one, and the rows after it carry on from
+# what it shows. The worst point's inputs are given on the command line.
 cp "$(mixed_report model)" "$books/edited.txt"
 cp "$(mixed_report model).json" "$books/edited.txt.json"
-sed -i 's/^\( 3-4 .*\)\r$/\1 \r/' "$books/edited.txt"
-run "$aquamere" --export-book "$books/edited.txt" "$books/edited.xlsx" >/dev/null
+sed -i -e 's/^\( 3-4 .*\)\r$/\1 \r/' -e '0,/^ 2-3 /s/^\( 2-3 .*De\)[0-9]*/\199/' "$books/edited.txt"
+last=$(grep -an '^ [0-9]' "$books/edited.txt" | tail -n 1 | cut -d: -f1)
+sed -i "${last}s/\r\$/  $(printf '\xbc\xfb\xd7\xa2')1\r/" "$books/edited.txt"
+run "$aquamere" --export-book "$books/edited.txt" "$books/edited.xlsx" --elevation 18.5 --outlet-pressure 0.15 \
+  --meter-loss 2 --supply-pressure 0.3 >/dev/null
+# An input of the worst point changed in the workbook itself, its results
+# left as they were: only recomputing gives the check's figures.
+python3 tests/book/change_input.py "$books/mixed-model.xlsx" "H1 " 31.5 "$books/changed.xlsx"
 run "$check" probe "$books/probe.xlsx" >/dev/null
 
 # A profile of its own that recalculates Excel files always on load.
@@ -76,4 +84,11 @@ for mode in model gui; do
 done
 run "$check" book "$books/nojournal.txt" "$books/nojournal.xlsx" "$csv/nojournal.csv" 11 || status=1
 run "$check" book "$books/edited.txt" "$books/edited.xlsx" "$csv/edited.csv" 1 || status=1
+run "$check" book "$(mixed_report model)" "$books/changed.xlsx" "$csv/changed.csv" 0 || status=1
+grep -q '^P0 .*,0.3,' "$csv/edited.csv" || { echo "edited.xlsx: P0 is not the 0.3 MPa given"; status=1; }
+
+# Printed on A4, no text of the calculation book is smaller than 7 points.
+soffice -env:UserInstallation="file://$work/profile" --headless --convert-to pdf --outdir "$work/pdf" \
+  "$books/mixed-model.xlsx" >"$work/soffice.log" 2>&1 || { cat "$work/soffice.log"; exit 1; }
+python3 tests/book/printed_sizes.py "$work/pdf/mixed-model.pdf" 7 || status=1
 exit $status

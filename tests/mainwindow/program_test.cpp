@@ -51,6 +51,19 @@ TEST_F(EventDoor, FailedOrRefusedStepPutsBackTheStateOfJustBeforeIt) {
   EXPECT_EQ(text("txt_l"), "3");
 }
 
+// A report where the system lets only its administrators write (Windows,
+// a drive's root folder): the message says where to choose a folder of
+// one's own.
+TEST_F(EventDoor, AReportKeptForAdministratorsIsRefusedWithTheWayOut) {
+  disk.broken = true;
+  disk.broken_remedy = FileFailure::Remedy::OwnFolder;
+  type("t_Ng", "4");
+  click("cmdjsmll");
+  EXPECT_EQ(dialogs.messages(),
+            std::vector<std::string>{"无法打开计算书“c:\\file.txt”：拒绝访问。"
+                                     "请在“计算 → 设置参数”中把计算书保存路径改到自己的文件夹。"});
+}
+
 TEST_F(EventDoor, EventsReachOnlyOpenWindowsAndTheRunEndsWithTheLast) {
   EXPECT_THROW(program.click("frmset", "cmddone"), std::invalid_argument);
   EXPECT_THROW(program.type("frmmain", "no_such_box", "1"), std::invalid_argument);

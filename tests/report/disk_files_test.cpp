@@ -33,6 +33,19 @@ TEST_F(DiskFilesTest, ReplaceAtomicallyPutsTheWholeFileInPlace) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.string()), {}), 1);
 }
 
+// A hard link names the same file, by device and inode or by volume serial
+// number and file index; another file with the same bytes does not.
+TEST_F(DiskFilesTest, IdentityTellsALinkFromAnotherFile) {
+  const std::string file = path("r.txt"), link = path("link.txt"), other = path("other.txt");
+  disk.append(file, "a\r\n");
+  disk.append(other, "a\r\n");
+  std::filesystem::create_hard_link(file, link);
+  ASSERT_TRUE(disk.identity(file));
+  EXPECT_EQ(disk.identity(link), disk.identity(file));
+  EXPECT_NE(disk.identity(other), disk.identity(file));
+  EXPECT_EQ(disk.identity(path("none.txt")), std::nullopt);
+}
+
 // What an event appended and cannot keep is cut away again; a device has
 // nothing to cut.
 TEST_F(DiskFilesTest, SizeAndCutTakeBackAnAppend) {

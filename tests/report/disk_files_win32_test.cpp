@@ -1,7 +1,12 @@
 // The Windows file port with what only Windows has: devices by name, files
 // another program holds open, and read-only files, where the root of a
 // drive gets the hint to choose another folder.
+#include "report/disk_files_win32.h"
+
 #include <windows.h>
+
+#include <atomic>
+#include <thread>
 
 #include "common/wide_text.h"
 #include "disk_files_fixture.h"
@@ -29,27 +34,113 @@ TEST_F(DiskFilesTest, AFileHeldByAnotherProgramIsNamedSo) {
   EXPECT_EQ(contents(file), "a\r\n");
 }
 
-TEST_F(DiskFilesTest, AReadOnlyFileIsRefusedWithAHintAtADrivesRoot) {
-  const std::string file = path("book.txt");
-  disk.append(file, "a\r\n");
-  SetFileAttributesW(to_wide(file).c_str(), FILE_ATTRIBUTE_READONLY);
-  HANDLE writable = CreateFileW(to_wide(file).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (writable != INVALID_HANDLE_VALUE) {
-    CloseHandle(writable);
-    SetFileAttributesW(to_wide(file).c_str(), FILE_ATTRIBUTE_NORMAL);
-    GTEST_SKIP() << "this system lets a read-only file be written (Wine run as root does)";
-  }
-  EXPECT_FAILURE(disk.append(file, "b\r\n"), "无法打开计算书“" + file + "”：没有访问权限。");
-  SetFileAttributesW(to_wide(file).c_str(), FILE_ATTRIBUTE_NORMAL);
+// A read-only file is named so wherever it is; only a file Windows will
+// not create at a drive's root gets the hint to choose another folder.
+// (Wine run as root writes read-only files: the reasons are asked directly.)
+TEST_F(DiskFilesTest, AReadOnlyFileIsNamedSoBeforeTheDriveRootsHint) {
   const std::string root_file = "c:\\aquamere-read-only.txt";
   disk.append(root_file, "");
   SetFileAttributesW(to_wide(root_file).c_str(), FILE_ATTRIBUTE_READONLY);
-  EXPECT_FAILURE(
-      disk.append(root_file, "a\r\n"),
-      "无法打开计算书“c:\\aquamere-read-only.txt”：没有访问权限。Windows 只让管理员在磁盘的根文件夹中写文件，"
-      "请在“计算 → 设置参数”中把计算书保存路径改到自己的文件夹。");
+  EXPECT_EQ(windows_files::reason(root_file, ERROR_ACCESS_DENIED, true), "文件是只读的");
   SetFileAttributesW(to_wide(root_file).c_str(), FILE_ATTRIBUTE_NORMAL);
   DeleteFileW(to_wide(root_file).c_str());
+  EXPECT_EQ(windows_files::reason(root_file, ERROR_ACCESS_DENIED, true),
+            "没有访问权限。Windows 只让管理员在磁盘的根文件夹中写文件");
+  EXPECT_EQ(windows_files::reason(path("book.txt"), ERROR_ACCESS_DENIED, true), "没有访问权限");
+}
+
+// Windows' own texts end in a full stop of their language; the message
+// adds its own, once.
+TEST_F(DiskFilesTest, WindowsOwnTextsLoseTheirFullStop) {
+  EXPECT_EQ(windows_files::without_closing_stop(L"设备未就绪。\r\n"), L"设备未就绪");
+  EXPECT_EQ(windows_files::without_closing_stop(L"The device is not ready.\r\n"), L"The device is not ready");
+  const std::string said = windows_files::reason(path("book.txt"), ERROR_NOT_READY, true);
+  EXPECT_FALSE(said.ends_with("。") || said.ends_with(".")) << said;
+}
+
+// Characters no Windows file name may hold are named, not taken for a
+// missing folder.
+TEST_F(DiskFilesTest, InvalidFileNamesGetTheirOwnReason) {
+  for (const char* name : {"a?b.txt", "a*b.txt", "a<b.txt"}) {
+    const std::string file = path(name);
+    EXPECT_FAILURE(disk.append(file, "a\r\n"),
+                   "无法打开计算书“" + file + "”：文件名中有 Windows 不允许的字符（\\ / : * ? \" < > |）。");
+  }
+}
+
+// A path longer than MAX_PATH works where the system allows long paths;
+// where it does not, or beyond any length, it is named as too long.
+TEST_F(DiskFilesTest, LongPathsWorkOrAreNamedTooLong) {
+  std::vector<std::wstring> made;
+  std::string deep = folder.string();
+  while (deep.size() < 300) {
+    deep += "\\" + std::string(40, 'd');
+    made.push_back(L"\\\\?\\" + to_wide(deep));
+    CreateDirectoryW(made.back().c_str(), nullptr);
+  }
+  const std::string file = deep + "\\book.txt";
+  try {
+    disk.append(file, "a\r\n");
+    EXPECT_EQ(lines(file), std::vector<std::string>{"a"});
+  } catch (const Failure& failure) {
+    EXPECT_NE(std::string(failure.what()).find("路径太长"), std::string::npos) << failure.what();
+  }
+  DeleteFileW((made.back() + L"\\book.txt").c_str());
+  for (auto folder_made = made.rbegin(); folder_made != made.rend(); ++folder_made)
+    RemoveDirectoryW(folder_made->c_str());
+  std::string endless = folder.string();
+  while (endless.size() < 33000) endless += "\\" + std::string(200, 'x');
+  try {
+    disk.append(endless, "a\r\n");
+    ADD_FAILURE() << "a path of " << endless.size() << " characters was taken";
+  } catch (const Failure& failure) {
+    EXPECT_TRUE(std::string(failure.what()).ends_with("”：路径太长。")) << failure.what();
+  }
+}
+
+// The program tells Windows that it takes paths longer than MAX_PATH.
+TEST(Manifest, DeclaresLongPathAwareness) {
+  HMODULE program = LoadLibraryExW(AQUAMERE_PROGRAM, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(program, nullptr);
+  HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+  ASSERT_NE(found, nullptr);
+  const std::string manifest(static_cast<const char*>(LockResource(LoadResource(program, found))),
+                             SizeofResource(program, found));
+  FreeLibrary(program);
+  EXPECT_NE(
+      manifest.find("<longPathAware xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">true"
+                    "</longPathAware>"),
+      std::string::npos);
+}
+
+// Another program appends to the report all the while (a log of its own,
+// say): every line the port appends lands at the end of the file, none over
+// the other program's.
+// Wine 8 seeks to the end and writes there for every appending handle, so
+// two of them can still overlap: the test runs on Windows itself.
+TEST_F(DiskFilesTest, AppendsLandAtTheEndWhateverElseWritesTheFile) {
+  if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr)
+    GTEST_SKIP() << "Wine does not append atomically through an appending handle";
+  const std::string file = path("shared.txt");
+  disk.append(file, "");
+  std::atomic<bool> done = false;
+  std::uintmax_t theirs = 0;
+  std::thread other([&] {
+    HANDLE handle = CreateFileW(to_wide(file).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                nullptr, OPEN_EXISTING, 0, nullptr);
+    const std::string line = std::string(30, 'y') + "\r\n";
+    OVERLAPPED end{};
+    end.Offset = end.OffsetHigh = 0xFFFFFFFF;
+    for (DWORD n = 0; !done; theirs += n)
+      WriteFile(handle, line.data(), static_cast<DWORD>(line.size()), &n, &end);
+    CloseHandle(handle);
+  });
+  const std::string line = std::string(50, 'x') + "\r\n";
+  constexpr int ours = 300;
+  for (int i = 0; i < ours; ++i) disk.append(file, line);
+  done = true;
+  other.join();
+  EXPECT_EQ(contents(file).size(), ours * line.size() + theirs);
 }
 
 }  // namespace

@@ -8,10 +8,16 @@
 set -euo pipefail
 program=$(realpath "$1") wine_run=$(realpath "$2")
 cd "$(mktemp -d)"
-# Its output goes to a file: the test ends when this script does, not when
-# the last program holding the test's output lets go of it.
-"$wine_run" "$program" >program.log 2>&1 & pid=$!
-trap 'pkill -P $pid 2>/dev/null; kill $pid 2>/dev/null || true' EXIT
+# In a Wine desktop of its own, one X window that keeps the X server's
+# focus while the program's windows come and go inside it: without a
+# window manager, the X server's focus could otherwise fall back to the
+# root window when a box goes, by the order in which Wine unmaps the box
+# and focuses its owner, and Wine would then take the foreground from the
+# program. That is the virtual display's doing, not the program's. The
+# output goes to a file: the test ends when this script does, not when the
+# last program holding the test's output lets go of it.
+"$wine_run" explorer /desktop=aquamere-real-input,800x600 "$program" >program.log 2>&1 &
+trap 'pkill -x aquamere.exe 2>/dev/null; pkill -f "desktop=aquamere-real-input" 2>/dev/null || true' EXIT
 
 # A visible window with exactly that title.
 titled() {
@@ -26,13 +32,22 @@ wait_for_title() {
   return 1
 }
 
-main=$(timeout 60 xdotool search --sync --onlyvisible --name '^Aquamere\(' | head -n 1)
+# Asked again while windows still come and go: a window that goes while
+# xdotool walks the tree fails the walk.
+main=
+for _ in $(seq 600); do
+  main=$(xdotool search --onlyvisible --name '^Aquamere\(' 2>/dev/null | head -n 1 || true)
+  [ -n "$main" ] && break
+  sleep 0.1
+done
+[ -n "$main" ] || { echo "FAIL: the main window did not open" >&2; exit 1; }
 # The client area is the layout's 481 × 240 pixels at 96 dots an inch,
 # under the caption and menu bar Wine draws itself.
 eval "$(xdotool getwindowgeometry --shell "$main")"
 border=$(((WIDTH - 481) / 2))
 top=$((HEIGHT - 240 - border))
 xdotool windowfocus --sync "$main"
+
 
 # 户当量 (t_Ng, twips 4560, 1440 of the client area), empty: F5 says so.
 xdotool mousemove --window "$main" $((border + 332)) $((top + 105)) click 1
@@ -42,6 +57,7 @@ wait_for_title Aquamere || { echo "FAIL: F5 with 户当量 empty showed no messa
 xdotool key Return
 sleep 0.5
 [ -z "$(titled Aquamere)" ] || { echo "FAIL: Enter did not close the message" >&2; exit 1; }
+# The digit lands in 户当量, so that F5 now computes without a message.
 xdotool type 4
 xdotool key F5
 if wait_for_title Aquamere; then

@@ -33,6 +33,9 @@ class ScenarioFiles : public FilePort {
   std::optional<FileTail> read_tail(const std::string& path, std::uintmax_t count) override {
     return disk_.read_tail(where(path), count);
   }
+  std::optional<FileIdentity> identity(const std::string& path) override {
+    return disk_.identity(where(path));
+  }
   std::optional<std::uintmax_t> size(const std::string& path) override { return disk_.size(where(path)); }
   void cut(const std::string& path, std::uintmax_t size) override { disk_.cut(where(path), size); }
 

@@ -1,0 +1,73 @@
+// libFuzzer target for the calculation book: a report and its journal,
+// however edited or damaged, make a book in memory that a workbook can hold
+// (valid sheet names, clean texts, finite numbers), or are refused with a
+// reason; never a crash. An input is the report's bytes, then the marker
+// line, then the journal's.
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "book/cell_texts.h"
+#include "book/export_book.h"
+#include "common/failure.h"
+#include "report/file_port.h"
+
+namespace {
+
+using namespace aquamere;
+
+constexpr std::string_view marker = "\n--journal--\n";
+
+// The two files in memory, read as the disk's port reads them.
+class MemoryDisk : public FilePort {
+ public:
+  std::map<std::string, std::string> files;
+
+  void append(const std::string& path, std::string_view bytes) override { files[path].append(bytes); }
+  void replace(const std::string& path, std::string_view bytes) override { files[path] = bytes; }
+  void replace_atomically(const std::string& path, std::string_view bytes) override { files[path] = bytes; }
+  void read_lines(const std::string& path, const std::function<void(std::string_view)>& line) override {
+    std::string_view rest = files.at(path);
+    while (!rest.empty()) {
+      const std::size_t end = rest.find('\n');
+      std::string_view text = rest.substr(0, end);
+      if (end != std::string_view::npos && text.ends_with('\r')) text.remove_suffix(1);
+      line(text);
+      rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+    }
+  }
+  std::optional<FileTail> read_tail(const std::string& path, std::uintmax_t count) override {
+    const auto file = files.find(path);
+    if (file == files.end()) return std::nullopt;
+    const std::string& bytes = file->second;
+    return FileTail{.size = bytes.size(),
+                    .bytes = bytes.substr(bytes.size() - std::min<std::size_t>(count, bytes.size()))};
+  }
+  std::optional<FileIdentity> identity(const std::string&) override { return std::nullopt; }
+  std::optional<std::uintmax_t> size(const std::string& path) override {
+    const auto file = files.find(path);
+    if (file == files.end()) return std::nullopt;
+    return file->second.size();
+  }
+  void cut(const std::string& path, std::uintmax_t size) override { files.at(path).resize(size); }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view input(reinterpret_cast<const char*>(data), size);
+  const std::size_t split = input.find(marker);
+  MemoryDisk disk;
+  disk.files["r.txt"] = input.substr(0, split);
+  if (split != std::string_view::npos) disk.files["r.txt.json"] = input.substr(split + marker.size());
+  try {
+    const book::Book book = book::make_book(book::read_segments(disk, "r.txt"), "r.txt");
+    if (!book::unwritable(book).empty()) std::abort();
+  } catch (const Failure&) {
+    // A refusal with its reason is an answer too.
+  }
+  return 0;
+}
