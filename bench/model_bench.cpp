@@ -2,10 +2,14 @@
 // the bare file work it cannot do without: a calculate click beside one
 // open-append-close of its report line and one of its record in the journal,
 // a batch beside as many of them, and
-// viewing the report beside reading and decoding the file once. A name
+// viewing the report beside reading and decoding the file once. Undoing a
+// segment runs beside the calculate click that wrote it, and taking up the
+// chain of a long report beside reading its journal whole. A name
 // ending in "_baseline" is the baseline of the name before it.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,16 +31,17 @@ constexpr std::size_t viewed_report_lines = 100000;
 // Opening the viewer first closes the run with the summary block.
 constexpr std::size_t summary_lines = 5;
 
-// A program on the real disk with a fresh report (its title block) and a
-// household group of Ng 4 in the boxes.
+// A program on the real disk with a household group of Ng 4 in the boxes
+// and a fresh report (its title block), or the report left there.
 struct DiskProgram {
+  enum class Report { Fresh, Kept };
   ScriptedDialogs dialogs;
   DiskFiles disk;
   Program program{dialogs, disk};
 
-  DiskProgram() {
+  explicit DiskProgram(Report report = Report::Fresh) {
     program.type("frmmain", "t_Ng", "4");
-    program.click("frmmain", "mnukill");
+    if (report == Report::Fresh) program.click("frmmain", "mnukill");
   }
   void batch(int segments) {
     program.type("frmmain", "t_fs", std::to_string(segments));
@@ -55,10 +60,15 @@ struct BatchWrites {
   std::vector<std::string> lines, records;
 };
 
+// The batch's report and journal, kept aside for taking up its chain.
+const std::string batch_report = "batch.txt";
+
 const BatchWrites& batch_writes() {
   static const BatchWrites writes = [] {
     DiskProgram p;
     p.batch(batch_segments);
+    std::filesystem::copy_file(report_path, batch_report);
+    std::filesystem::copy_file(journal_path, batch_report + ".json");
     std::vector<std::string> lines = read_lines(report_path);
     lines.erase(lines.begin(), lines.end() - batch_segments);
     std::vector<std::string> records;
@@ -159,10 +169,73 @@ void view_report_baseline(benchmark::State& state) {
   state.counters["lines"] = viewed_report_lines;
 }
 
+// Undoing the segment just calculated, each undo timed alone: its baseline
+// is the calculate click that wrote the segment, timed the same way, so
+// that both pay the same clock readings.
+void undo_segment(benchmark::State& state) {
+  DiskProgram p;
+  p.program.click("frmmain", "cmdjsmll");
+  for (auto _ : state) {
+    p.program.click("frmmain", "cmdjsmll");
+    const auto start = std::chrono::steady_clock::now();
+    p.program.click("frmmain", "mnuundo");
+    state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+  }
+  if (!p.dialogs.shown().empty()) state.SkipWithError("an undo showed a box");
+}
+
+void undo_segment_baseline(benchmark::State& state) {
+  DiskProgram p;
+  p.program.click("frmmain", "cmdjsmll");
+  for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
+    p.program.click("frmmain", "cmdjsmll");
+    state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    p.program.click("frmmain", "mnuundo");
+  }
+}
+
+// The next morning: a program started afresh takes up the chain of a report
+// whose journal holds the 32,767 segments of a batch.
+void resume_chain(benchmark::State& state) {
+  batch_writes();
+  for (auto _ : state) {
+    state.PauseTiming();
+    constexpr auto overwrite = std::filesystem::copy_options::overwrite_existing;
+    std::filesystem::copy_file(batch_report, report_path, overwrite);
+    std::filesystem::copy_file(batch_report + ".json", journal_path, overwrite);
+    auto p = std::make_unique<DiskProgram>(DiskProgram::Report::Kept);
+    state.ResumeTiming();
+    p->program.click("frmmain", "mnuresume");
+    state.PauseTiming();
+    if (p->program.find_window("frmmain")->text("lab_3") != std::to_string(batch_segments)) {
+      state.SkipWithError("the chain taken up is not the batch's");
+    }
+    p.reset();
+    state.ResumeTiming();
+  }
+}
+
+// What taking it up costs when the journal is read whole, as the
+// calculation book reads it: every line of it through the file port.
+void resume_chain_baseline(benchmark::State& state) {
+  batch_writes();
+  DiskFiles disk;
+  for (auto _ : state) {
+    std::size_t bytes = 0;
+    disk.read_lines(batch_report + ".json", [&](std::string_view record) { bytes += record.size(); });
+    benchmark::DoNotOptimize(bytes);
+  }
+}
+
 // Short repetitions, so that the click's and the baseline's alternate often
 // and see the same load on a shared machine.
 BENCHMARK(calculate_click)->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(0.1);
 BENCHMARK(calculate_click_baseline)->Unit(benchmark::kMicrosecond)->UseRealTime()->MinTime(0.1);
+BENCHMARK(undo_segment)->Unit(benchmark::kMicrosecond)->UseManualTime()->MinTime(0.1);
+BENCHMARK(undo_segment_baseline)->Unit(benchmark::kMicrosecond)->UseManualTime()->MinTime(0.1);
+BENCHMARK(resume_chain)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+BENCHMARK(resume_chain_baseline)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 BENCHMARK(batch)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 BENCHMARK(batch_baseline)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 BENCHMARK(view_report)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);

@@ -23,6 +23,10 @@ class Row:
 ROWS = [
     Row("calculate click, report line included (model)",
         "calculate_click", "calculate_click_baseline", None, "us", 2.5, 30),
+    Row("undo of the last segment, beside a calculate click (model)",
+        "undo_segment", "undo_segment_baseline", None, "us", 2.0, 60),
+    Row("taking up a chain of 32,767 segments, beside reading its journal",
+        "resume_chain", "resume_chain_baseline", None, "ms", None, 200),
     Row("batch of 32,767 segments, report included (model)",
         "batch", "batch_baseline", None, "ms", 2.5, 1500),
     Row("Excel book of a 10,000-segment report, export",

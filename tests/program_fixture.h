@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -15,23 +16,26 @@
 namespace aquamere {
 
 // A disk in memory: files by path, with a switch that makes every access
-// fail as an unwritable path would, or only the access to some paths.
+// fail as an unwritable path would, or only the access to some paths, and
+// one that lets a number of writes through before one fails, as a disk that
+// is full for a moment.
 class MemoryFiles : public FilePort {
  public:
   std::map<std::string, std::string> files;
   bool broken = false;
   std::set<std::string> broken_paths;
+  int writes_before_failure = -1;  // below 0: no write fails
   // What the user can do about a broken path, as the disk tells it.
   FileFailure::Remedy broken_remedy = FileFailure::Remedy::None;
   // Paths that name another path's file, as a hard or symbolic link does.
   std::map<std::string, std::string> links;
 
   void append(const std::string& path, std::string_view bytes) override {
-    check(path);
+    check_write(path);
     files[path].append(bytes);
   }
   void replace(const std::string& path, std::string_view bytes) override {
-    check(path);
+    check_write(path);
     files[path] = std::string(bytes);
   }
   // Fails before it changes anything, as the disk's atomic replace does.
@@ -48,6 +52,15 @@ class MemoryFiles : public FilePort {
       rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
     }
   }
+  std::optional<FileTail> read_tail(const std::string& path, std::uintmax_t count) override {
+    check(path);
+    const auto file = files.find(path);
+    if (file == files.end()) return std::nullopt;
+    const std::string& bytes = file->second;
+    const std::size_t from =
+        bytes.size() - static_cast<std::size_t>(std::min<std::uintmax_t>(count, bytes.size()));
+    return FileTail{.size = bytes.size(), .bytes = bytes.substr(from)};
+  }
   std::optional<FileIdentity> identity(const std::string& path) override {
     const auto link = links.find(path);
     const std::string& file = link == links.end() ? path : link->second;
@@ -62,13 +75,18 @@ class MemoryFiles : public FilePort {
     return file->second.size();
   }
   void cut(const std::string& path, std::uintmax_t size) override {
-    check(path);
+    check_write(path);
     files.at(path).resize(static_cast<std::size_t>(size));
   }
 
  private:
   void check(const std::string& path) const {
     if (broken || broken_paths.contains(path)) throw FileFailure("无法打开", path, "拒绝访问", broken_remedy);
+  }
+  void check_write(const std::string& path) {
+    check(path);
+    if (writes_before_failure >= 0 && writes_before_failure-- == 0)
+      throw FileFailure("无法写入", path, "磁盘已满");
   }
 };
 

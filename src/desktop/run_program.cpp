@@ -7,6 +7,7 @@
 #include "desktop/qt_dialogs.h"
 #include "program/program.h"
 #include "report/disk_files.h"
+#include "settings/settings_file.h"
 
 namespace aquamere {
 
@@ -14,7 +15,8 @@ int run_program(QApplication& app) {
   set_up_application(app);
   DiskFiles disk;
   QtDialogs dialogs;
-  Program program(dialogs, disk);
+  SettingsFile kept(disk, settings_folder());
+  Program program(dialogs, disk, kept);
   Desktop desktop(program);
   dialogs.before_each_box([&desktop] { desktop.sync(); });
   desktop.on_end([] { QApplication::quit(); });

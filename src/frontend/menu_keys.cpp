@@ -33,7 +33,8 @@ std::vector<MenuShortcut> menu_shortcuts(const Form& form) {
 
 bool edits_text(const MenuKey& key) {
   return key.ctrl && key.function == 0 &&
-         (key.letter == 'X' || key.letter == 'C' || key.letter == 'V' || key.letter == 'A');
+         (key.letter == 'X' || key.letter == 'C' || key.letter == 'V' || key.letter == 'A' ||
+          key.letter == 'Z');
 }
 
 std::set<std::string_view> menu_holders(const Form& form) {

@@ -29,8 +29,8 @@ struct MenuShortcut {
 // Every menu item of the window that has a shortcut, in display order.
 std::vector<MenuShortcut> menu_shortcuts(const Form& form);
 
-// Ctrl+X, C, V and A cut, copy, paste and select all in a focused text box
-// before they reach the menu.
+// Ctrl+X, C, V, A and Z cut, copy, paste, select all and undo the typing in
+// a focused text box before they reach the menu.
 bool edits_text(const MenuKey& key);
 
 // A menu item captioned "-" is a separator line.

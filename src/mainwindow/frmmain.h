@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "common/event.h"
 #include "common/form.h"
@@ -68,6 +70,10 @@ class FrmMain {
   // Hands the segment as the window now shows it to the report.
   void put_seg();
 
+  // Undoing the last segment and taking up the chain where the report ends.
+  void mnuundo_click();
+  void mnuresume_click();
+
  private:
   Form& form() { return host_.window("frmmain"); }
   const Form& form() const { return host_.window("frmmain"); }
@@ -78,6 +84,13 @@ class FrmMain {
   double leading(const char* control) const;
   // Puts a material's inner diameters and 1000i coefficient in force.
   void load_table(const Material& material);
+  // The material whose table is in force; "" for none of the four.
+  std::string material_in_force() const;
+  // Ends the command with the message of a refused step; a segment
+  // calculated again to take up a chain refuses without one.
+  [[noreturn]] void refuse(std::string_view text);
+  // A further segment with the load of the last calculation.
+  void repeat_segment();
 
   // Numbers a segment command works out on its way that no box or variable
   // keeps, noted for the segment's record in the journal beside the report.
@@ -89,16 +102,47 @@ class FrmMain {
     Value sum_ng_before, sum_shares_before;
     std::optional<double> uo, share, mean_uo, u, flow;
     bool alpha_c_typed = false;
+    WindowBefore before;
   };
   void begin_segment(SegmentRecord::Command command, Calculation::Method method);
   // The segment as the window now shows it, with the notes.
   Calculation calculation() const;
+
+  // The window as it now stands, for the record of the segment to come.
+  WindowBefore window_before() const;
+  void put_back(const WindowBefore& before);
+  void put_back_text(const std::string& name, const std::string& text);
+  void put_material_in_force(const std::string& name);
+  // The result lists of a flow through the table in force, or through the
+  // table of the material they were listed for.
+  void list_candidates(double flow);
+  void list_again(const WindowBefore::Listed& listed);
+  // The segment counter and the label that goes with it.
+  void show_counter(const std::string& counter);
+  // Calculates the recorded segment again from the window put back before
+  // it, asking nothing, telling nothing and writing nothing; refuses when
+  // that does not give the recorded line.
+  void replay(const SegmentRecord& record);
 
   WindowHost& host_;
   MainVars& vars_;
   float& coef_i_;
   ModFile& modfile_;
   WorkingNotes notes_;
+  // A batch's first segment is undone to the window as it was before the
+  // batch reset the sums.
+  std::optional<WindowBefore> batch_before_;
+  const SegmentRecord* replaying_ = nullptr;
+  std::string replayed_line_;
+  // The result lists as the program last filled them: while the lists still
+  // hold those very lines, a segment's record keeps them as the flow and
+  // the material they were listed for, far shorter than their lines.
+  struct Listing {
+    double flow = 0;
+    std::string material;
+    std::array<ListItems, 3> lists;
+  };
+  std::optional<Listing> listing_;
 };
 
 }  // namespace aquamere

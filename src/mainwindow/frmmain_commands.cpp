@@ -45,14 +45,18 @@ void FrmMain::sj_qg() {
 
 // Batch: a fresh series of N segments of the group shown. Each segment is
 // one unit: a segment that is refused or fails is undone and ends the batch,
-// while the segments before it stay computed and reported.
+// while the segments before it stay computed and reported. Undoing the
+// first segment later goes back to the window as it was before the batch.
 void FrmMain::t_fs_dblclick() {
+  WindowBefore before = window_before();
   cleardata();
   const int count = strict_int16(form().text("t_fs"), form().at("t_fs").label);
+  batch_before_ = std::move(before);
   for (int i = 1; i <= count; ++i) {
     if (form().text("t_ngz").empty() || form().text("t_Ng").empty()) break;
     if (!host_.attempt([this] { sj_qg(); })) break;
   }
+  batch_before_.reset();
 }
 
 void FrmMain::t_Ng_dblclick() {
@@ -78,6 +82,10 @@ void FrmMain::t_qg_dblclick() {
 void FrmMain::form_dblclick() {
   Form& f = form();
   if (f.text("t_ngz").empty() || f.text("t_Ng").empty()) return;
+  repeat_segment();
+}
+
+void FrmMain::repeat_segment() {
   begin_segment(SegmentRecord::Command::Repeat, Calculation::Method::Probability);
   contn();
   put_seg();
@@ -117,6 +125,10 @@ void FrmMain::menu_click(const std::string& item) {
     modfile_.new_book();
   } else if (item == "mnuexport") {
     mnuexport_click();
+  } else if (item == "mnuundo") {
+    mnuundo_click();
+  } else if (item == "mnuresume") {
+    mnuresume_click();
   }
 }
 
@@ -137,16 +149,22 @@ void FrmMain::put_seg() {
   Form& f = form();
   const Control& length = f.at("txt_l");
   const bool repeat = notes_.command == SegmentRecord::Command::Repeat;
-  modfile_.put_seg({.counter = f.text("lab_3"),
-                    .sum_ng = f.text("t_nguo"),
-                    .flow = f.text("t_qg"),
-                    .size = vars().de_de,
-                    .velocity = vars().v_v,
-                    .friction = vars().i_i,
-                    .length = length.text,
-                    .length_label = length.label,
-                    .command = notes_.command,
-                    .calculation = repeat ? std::nullopt : std::optional<Calculation>(calculation())});
+  Segment segment{.counter = f.text("lab_3"),
+                  .sum_ng = f.text("t_nguo"),
+                  .flow = f.text("t_qg"),
+                  .size = vars().de_de,
+                  .velocity = vars().v_v,
+                  .friction = vars().i_i,
+                  .length = length.text,
+                  .length_label = length.label,
+                  .command = notes_.command,
+                  .calculation = repeat ? std::nullopt : std::optional<Calculation>(calculation()),
+                  .before = std::move(notes_.before)};
+  if (replaying_ != nullptr) {
+    replayed_line_ = modfile_.line_of(segment);
+  } else {
+    modfile_.put_seg(std::move(segment));
+  }
 }
 
 }  // namespace aquamere

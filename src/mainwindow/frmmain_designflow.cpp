@@ -32,15 +32,11 @@ void FrmMain::jsuoac() {
   Form& f = form();
   f.set_text("t_Uo", "");
   for (const char* box : {"t_q0", "t_m", "t_kh", "t_t"}) {
-    if (f.text(box).empty()) {
-      host_.message("  条件不足");
-      throw Refusal();
-    }
+    if (f.text(box).empty()) refuse("  条件不足");
   }
   if (f.text("t_Ng").empty()) {
     f.set_text("t_ac", "");
-    host_.message("请先给出户当量(节点当量)");
-    throw Refusal();
+    refuse("请先给出户当量(节点当量)");
   }
   const double uo = average_outflow_probability(
       {number("t_q0"), number("t_m"), number("t_kh"), number("t_t"), number("t_Ng")});
@@ -58,7 +54,9 @@ void FrmMain::ac1(std::optional<double> uo) {
   const AlphaCLookup lookup = look_up_alpha_c(*uo);
   notes_.alpha_c_typed = lookup.range == AlphaCLookup::Range::Below;
   if (notes_.alpha_c_typed) {
-    f.set_text("t_ac", host_.input("αc值请自定："));
+    // Calculated again, the segment takes the αc the designer typed for it.
+    f.set_text("t_ac",
+               replaying_ != nullptr ? replaying_->calculation->alpha_c : host_.input("αc值请自定："));
   } else {
     f.set_text("t_ac", alpha_c_text(lookup));
   }
@@ -74,9 +72,13 @@ void FrmMain::ac2(double uo) {
     f.set_text("t_ac2", alpha_c_text(lookup));
   } else if (uo != 0) {
     f.set_text("t_ac2", "");
-    host_.message("户当量过大");
-    throw Refusal();
+    refuse("户当量过大");
   }
+}
+
+void FrmMain::refuse(std::string_view text) {
+  if (replaying_ == nullptr) host_.message(text);
+  throw Refusal();
 }
 
 // Probability method: U and Qg of the segment from ac and ΣNg. Without αc or

@@ -58,10 +58,7 @@ std::string FrmMain::iii(const Value& qg, const Value& dj) const {
 // the largest size listed runs faster than 2 m/s.
 void FrmMain::djj_v_i() {
   Form& f = form();
-  ListItems& size_items = f.at(size_list).items;
-  ListItems& velocity_items = f.at(velocity_list).items;
-  ListItems& friction_items = f.at(friction_list).items;
-  for (ListItems* list : {&size_items, &velocity_items, &friction_items}) list->clear();
+  for (const char* list : {size_list, velocity_list, friction_list}) f.at(list).items.clear();
   const Value qg = vars().Qg;
   if (qg.equals_text("")) {
     f.set_text("lbqg", "");
@@ -69,6 +66,18 @@ void FrmMain::djj_v_i() {
   }
   const double flow = qg.number(flow_quantity);
   f.set_text("lbqg", "Qg=" + four_decimal_text(flow));
+  list_candidates(flow);
+  const ListItems& velocities = f.at(velocity_list).items;
+  const bool too_fast = velocities.size() > 1 && strict_number(velocities[velocities.size() - 1], "流速") > 2;
+  if (too_fast && replaying_ == nullptr) host_.message(too_fast_warning);
+}
+
+// The candidate sizes for a flow with their velocities and 1000i through
+// the table in force, each list under its header line. The lists so filled
+// are noted with the flow and the material they were listed for.
+void FrmMain::list_candidates(double flow) {
+  Form& f = form();
+  const Value qg = flow;
   const SizeRange range = candidate_sizes(flow);
   std::vector<std::string> sizes{"管径mm"}, velocities{"流速m/s"}, frictions{"1000i"};
   for (std::vector<std::string>* lines : {&sizes, &velocities, &frictions})
@@ -78,11 +87,26 @@ void FrmMain::djj_v_i() {
     velocities.push_back(vvv(qg, vars().de[k]));
     frictions.push_back(iii(qg, vars().de[k]));
   }
-  const bool too_fast = range.first != range.end && strict_number(velocities.back(), "流速") > 2;
-  size_items.assign(std::move(sizes));
-  velocity_items.assign(std::move(velocities));
-  friction_items.assign(std::move(frictions));
-  if (too_fast) host_.message(too_fast_warning);
+  listing_ = {.flow = flow, .material = material_in_force()};
+  const char* lists[] = {size_list, velocity_list, friction_list};
+  std::vector<std::string>* lines[] = {&sizes, &velocities, &frictions};
+  for (std::size_t i = 0; i < std::size(lists); ++i) {
+    f.at(lists[i]).items.assign(std::move(*lines[i]));
+    listing_->lists[i] = f.at(lists[i]).items;
+  }
+}
+
+// The lists of a flow through the table of the material named, which is
+// in force only for them.
+void FrmMain::list_again(const WindowBefore::Listed& listed) {
+  const std::array<Value, size_count> table = vars().de;
+  const float coef_i = coef_i_;
+  for (const Material& material : materials) {
+    if (material.name == listed.material) load_table(material);
+  }
+  list_candidates(listed.flow);
+  vars().de = table;
+  coef_i_ = coef_i;
 }
 
 // Chooses the size for the flow as shown in t_qg, which from here on is Qg.

@@ -6,6 +6,7 @@
 
 #include "common/failure.h"
 #include "program/windows.h"
+#include "settings/frmset.h"
 
 namespace aquamere {
 namespace {
@@ -36,11 +37,25 @@ Control& control_of(Form& form, std::string_view control) {
 
 }  // namespace
 
-Program::Program(DialogPort& dialogs, FilePort& files)
-    : dialogs_(dialogs),
+Program::Program(DialogPort& dialogs, FilePort& files) : Program(dialogs, files, nullptr) {}
+
+Program::Program(DialogPort& dialogs, FilePort& files, KeptSettings& kept) : Program(dialogs, files, &kept) {}
+
+Program::Program(DialogPort& dialogs, FilePort& files, KeptSettings* kept)
+    : kept_(kept != nullptr ? *kept : nothing_kept_),
+      kept_path_(kept_.report_path()),
+      dialogs_(dialogs),
       modfile_(*this, state_.book, files),
       frmmain_(*this, state_.main, state_.coef_i, modfile_) {
   show_window("frmmain");
+}
+
+void Program::keep_report_path(const std::string& path) {
+  if (path == kept_path_.value_or(std::string(default_report_path))) return;
+  attempt([&] {
+    kept_.keep_report_path(path);
+    kept_path_ = kept_.report_path();
+  });
 }
 
 const Form* Program::find_window(std::string_view name) const {

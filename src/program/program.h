@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,7 @@
 #include "report/book_vars.h"
 #include "report/file_port.h"
 #include "report/modfile.h"
+#include "settings/kept_settings.h"
 
 namespace aquamere {
 
@@ -36,7 +38,12 @@ struct ProgramState {
 // exactly as it found it.
 class Program final : public WindowHost {
  public:
+  // A program that keeps nothing between runs: every run starts from the
+  // defaults.
   Program(DialogPort& dialogs, FilePort& files);
+  // A program that starts with the report path an earlier run kept, and
+  // keeps the one the user confirms.
+  Program(DialogPort& dialogs, FilePort& files, KeptSettings& kept);
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
@@ -77,6 +84,14 @@ class Program final : public WindowHost {
   FrmMain& frmmain() { return frmmain_; }
   ModFile& modfile() { return modfile_; }
 
+  // The report path kept for the settings dialog whenever it is made: by
+  // an earlier run, or confirmed in this one.
+  const std::optional<std::string>& kept_report_path() const { return kept_path_; }
+  // Keeps the path confirmed in the settings dialog for the runs to come,
+  // when it is not the one kept already; a path that cannot be kept is told
+  // in a message box, and nothing else changes.
+  void keep_report_path(const std::string& path);
+
   // Counts every change of the state that a front end may need to show:
   // it goes up after each event and each time a window comes to the front.
   unsigned long revision() const { return revision_; }
@@ -87,11 +102,15 @@ class Program final : public WindowHost {
   unsigned long raised_at() const { return raised_at_; }
 
  private:
+  Program(DialogPort& dialogs, FilePort& files, KeptSettings* kept);
   void dispatch(const Event& event);
   void route(const Event& event);
   // Shows a window; what show() does, callable while the program is made.
   void show_window(std::string_view name);
 
+  NothingKept nothing_kept_;
+  KeptSettings& kept_;
+  std::optional<std::string> kept_path_;
   DialogPort& dialogs_;
   ProgramState state_;
   ModFile modfile_;

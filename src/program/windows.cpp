@@ -14,6 +14,7 @@ void handle_frmmain(Program& program, const Event& event) { program.frmmain().ha
 // OK applies the material, then the dwelling class, to the main window and
 // hides the dialog, which keeps every choice for the next opening. With the
 // main window already closed there is nothing to apply to.
+// The report path confirmed is kept for the next run too.
 void handle_frmset(Program& program, const Event& event) {
   if (event.type != Event::Type::Click || event.control != "cmddone") return;
   if (program.find_window("frmmain") != nullptr) {
@@ -21,6 +22,12 @@ void handle_frmset(Program& program, const Event& event) {
     program.frmmain().set_styl();
   }
   program.hide("frmset");
+  program.keep_report_path(program.window("frmset").text("txtfile"));
+}
+
+// Made afresh, the dialog holds the report path an earlier run kept.
+void load_frmset(Program& program) {
+  if (const auto& kept = program.kept_report_path()) program.window("frmset").set_text("txtfile", *kept);
 }
 
 void shown_frmset(Program& program) { frmset_shown(program.window("frmset")); }
@@ -33,7 +40,11 @@ void load_frmdj2(Program& program) { frmdj2_fill(program.window("Frmdj2")); }
 
 const WindowType types[] = {
     {.name = "frmmain", .layout = &FrmMain::layout, .load = &load_frmmain, .handle = &handle_frmmain},
-    {.name = "frmset", .layout = &frmset_layout, .on_show = &shown_frmset, .handle = &handle_frmset},
+    {.name = "frmset",
+     .layout = &frmset_layout,
+     .load = &load_frmset,
+     .on_show = &shown_frmset,
+     .handle = &handle_frmset},
     {.name = "frmlookover", .layout = &frmlookover_layout, .load = &load_frmlookover},
     {.name = "frma", .layout = &frma_layout, .load = &load_frma},
     {.name = "Frmdj2", .layout = &frmdj2_layout, .load = &load_frmdj2},

@@ -13,6 +13,7 @@ class DiskFiles : public FilePort {
   void replace(const std::string& path, std::string_view bytes) override;
   void replace_atomically(const std::string& path, std::string_view bytes) override;
   void read_lines(const std::string& path, const std::function<void(std::string_view line)>& line) override;
+  std::optional<FileTail> read_tail(const std::string& path, std::uintmax_t count) override;
   std::optional<FileIdentity> identity(const std::string& path) override;
   std::optional<std::uintmax_t> size(const std::string& path) override;
   void cut(const std::string& path, std::uintmax_t size) override;

@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -71,9 +72,14 @@ std::string reason(const std::string& path, int error, bool creating) {
 // instead of hanging the program.
 class OpenFile {
  public:
-  OpenFile(const std::string& path, int flags)
+  // What a missing file is to the call that opens it: a failure, or no file.
+  enum class Missing { Fails, Allowed };
+
+  OpenFile(const std::string& path, int flags, Missing missing = Missing::Fails)
       : path_(path), fd_(::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, 0666)) {
-    if (fd_ < 0) fail("无法打开", path_, errno, (flags & O_CREAT) != 0);
+    if (fd_ < 0 && !(errno == ENOENT && missing == Missing::Allowed)) {
+      fail("无法打开", path_, errno, (flags & O_CREAT) != 0);
+    }
   }
   OpenFile(const OpenFile&) = delete;
   OpenFile& operator=(const OpenFile&) = delete;
@@ -119,12 +125,16 @@ class OpenFile {
 
   // A report is read only from a plain file: a device such as /dev/zero or
   // /dev/full never ends, and a pipe may never deliver.
-  void require_plain_file() {
+  // Its size.
+  std::uintmax_t require_plain_file() {
     struct stat status {};
     if (::fstat(fd_, &status) != 0) fail("无法读取", path_, errno);
     if (S_ISDIR(status.st_mode)) fail("无法读取", path_, EISDIR);
     if (!S_ISREG(status.st_mode)) not_plain("无法读取", path_);
+    return static_cast<std::uintmax_t>(status.st_size);
   }
+
+  bool exists() const { return fd_ >= 0; }
 
   // Cuts a plain file back to `size` bytes; a device keeps what it has.
   void truncate(std::uintmax_t size) {
@@ -132,6 +142,23 @@ class OpenFile {
     if (::fstat(fd_, &status) != 0) fail("无法写入", path_, errno);
     if (!S_ISREG(status.st_mode)) return;
     if (::ftruncate(fd_, static_cast<off_t>(size)) != 0) fail("无法写入", path_, errno);
+  }
+
+  // The last `count` bytes of a plain file and its size.
+  FileTail read_tail(std::uintmax_t count) {
+    FileTail tail{.size = require_plain_file()};
+    tail.bytes.resize(static_cast<std::size_t>(std::min(count, tail.size)));
+    std::size_t got = 0;
+    while (got < tail.bytes.size()) {
+      const auto at = static_cast<off_t>(tail.size - tail.bytes.size() + got);
+      const ssize_t n = ::pread(fd_, tail.bytes.data() + got, tail.bytes.size() - got, at);
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) fail("无法读取", path_, errno);
+      if (n == 0) break;  // cut shorter meanwhile
+      got += static_cast<std::size_t>(n);
+    }
+    tail.bytes.resize(got);
+    return tail;
   }
 
   // Reads the next chunk into `buffer`; an empty view at the end.
@@ -252,6 +279,12 @@ void DiskFiles::read_lines(const std::string& path, const std::function<void(std
   OpenFile file(path, O_RDONLY);
   file.require_plain_file();
   read_in_chunks([&](std::vector<char>& buffer) { return file.read_chunk(buffer); }, line);
+}
+
+std::optional<FileTail> DiskFiles::read_tail(const std::string& path, std::uintmax_t count) {
+  OpenFile file(path, O_RDONLY, OpenFile::Missing::Allowed);
+  if (!file.exists()) return std::nullopt;
+  return file.read_tail(count);
 }
 
 std::optional<FileIdentity> DiskFiles::identity(const std::string& path) {

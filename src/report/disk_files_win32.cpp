@@ -241,6 +241,28 @@ class OpenFile {
     if (!cut_at(size)) fail("无法写入", path_, GetLastError());
   }
 
+  // The last `count` bytes of the file and its size.
+  FileTail read_tail(std::uintmax_t count) {
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(handle_, &size)) fail("无法读取", path_, GetLastError());
+    FileTail tail{.size = static_cast<std::uintmax_t>(size.QuadPart)};
+    tail.bytes.resize(static_cast<std::size_t>(std::min(count, tail.size)));
+    LARGE_INTEGER at{};
+    at.QuadPart = static_cast<LONGLONG>(tail.size - tail.bytes.size());
+    if (!SetFilePointerEx(handle_, at, nullptr, FILE_BEGIN)) fail("无法读取", path_, GetLastError());
+    std::size_t got = 0;
+    while (got < tail.bytes.size()) {
+      DWORD n = 0;
+      const auto wanted = static_cast<DWORD>(std::min<std::size_t>(tail.bytes.size() - got, 1u << 30));
+      if (!ReadFile(handle_, tail.bytes.data() + got, wanted, &n, nullptr))
+        fail("无法读取", path_, GetLastError());
+      if (n == 0) break;  // cut shorter meanwhile
+      got += n;
+    }
+    tail.bytes.resize(got);
+    return tail;
+  }
+
   // Reads the next chunk into `buffer`; an empty view at the end.
   std::string_view read_chunk(std::vector<char>& buffer) {
     DWORD n = 0;
@@ -344,6 +366,13 @@ void DiskFiles::read_lines(const std::string& path, const std::function<void(std
   }
   OpenFile file(path, GENERIC_READ, OPEN_EXISTING, "无法读取");
   read_in_chunks([&](std::vector<char>& buffer) { return file.read_chunk(buffer); }, line);
+}
+
+std::optional<FileTail> DiskFiles::read_tail(const std::string& path, std::uintmax_t count) {
+  if (!size(path)) return std::nullopt;
+  if (is_folder(path)) throw FileFailure("无法读取", path, "这是一个文件夹，不是文件");
+  OpenFile file(path, GENERIC_READ, OPEN_EXISTING, "无法读取");
+  return file.read_tail(count);
 }
 
 std::optional<FileIdentity> DiskFiles::identity(const std::string& path) {

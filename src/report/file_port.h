@@ -54,6 +54,12 @@ struct FileIdentity {
   friend bool operator==(const FileIdentity&, const FileIdentity&) = default;
 };
 
+// The end of a file: its size when it was read and its last bytes.
+struct FileTail {
+  std::uintmax_t size = 0;
+  std::string bytes;
+};
+
 // The report's way to the disk: every call opens the file, does its one job
 // and closes it again, so the file is never held open between two user
 // actions. Each call throws Failure (naming the path and the system's
@@ -73,6 +79,10 @@ class FilePort {
   // Calls `line` for each line of the file, without its line end, in order.
   virtual void read_lines(const std::string& path,
                           const std::function<void(std::string_view line)>& line) = 0;
+  // The last `count` bytes of the file (all of it when it is shorter) and
+  // its size, read in one opening; nothing when there is no such file. Only
+  // a plain file is read: the end of a device is no report's.
+  virtual std::optional<FileTail> read_tail(const std::string& path, std::uintmax_t count) = 0;
   // The identity of the file at the path; nothing when there is no such
   // file or the system cannot tell.
   virtual std::optional<FileIdentity> identity(const std::string& path) = 0;

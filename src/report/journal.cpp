@@ -11,9 +11,6 @@ using json = nlohmann::json;
 using Method = Calculation::Method;
 using Command = SegmentRecord::Command;
 
-constexpr std::pair<Command, const char*> command_names[] = {
-    {Command::Calculate, "calculate"}, {Command::Batch, "batch"}, {Command::Repeat, "repeat"}};
-
 // A value the program held: null when empty (a sum after a reset), a
 // number, or a text that was no number.
 void value(JsonWriter& out, std::string_view key, const Value& v) {
@@ -110,6 +107,47 @@ void write_calculation(JsonWriter& out, const Calculation& c) {
   out.close();
 }
 
+// The window before the segment, for undoing it: what it held, a text
+// left out being empty and a variable left out never set; a variable that
+// holds an empty text is written as "", and every number to its last bit.
+void write_before(JsonWriter& out, const WindowBefore& before) {
+  out.open("before");
+  out.open("texts");
+  for (const auto& [name, text] : before.texts) {
+    if (!text.empty()) out.text(name, text);
+  }
+  out.close();
+  out.open("alignments");
+  for (const auto& [name, align] : before.alignments) out.text(name, alignment_name(align));
+  out.close();
+  out.open("checks");
+  for (const auto& [name, value] : before.checks) out.number(name, value);
+  out.close();
+  if (before.listed) {
+    out.open("listed");
+    out.number("flow", before.listed->flow);
+    out.text("material", before.listed->material);
+    out.close();
+  } else {
+    out.open("lists");
+    for (const auto& [name, items] : before.lists) {
+      if (!items.empty()) out.texts(name, items.lines());
+    }
+    out.close();
+  }
+  out.open("values");
+  for (const auto& [name, v] : before.values) {
+    if (v.is_text()) {
+      out.text(name, v.text());
+    } else if (!v.is_empty()) {
+      out.number(name, v.number(""));
+    }
+  }
+  out.close();
+  out.text("material", before.material);
+  out.close();
+}
+
 Calculation calculation_of(const json& j) {
   Calculation c;
   c.method = text_of(j, "method") == "coefficient" ? Method::Coefficient : Method::Probability;
@@ -184,6 +222,13 @@ std::optional<SegmentRecord> record_of(const json& j) {
 
 std::string path_for(std::string_view report_path) { return std::string(report_path) + ".json"; }
 
+std::string_view alignment_name(Align align) {
+  for (const auto& [value, name] : alignment_names) {
+    if (value == align) return name;
+  }
+  return {};
+}
+
 std::string line_of(const SegmentRecord& record) {
   JsonWriter out;
   for (const auto& [value, name] : command_names) {
@@ -199,6 +244,7 @@ std::string line_of(const SegmentRecord& record) {
   out.number("running", record.running);
   out.text("local_coefficient", record.local_loss_coefficient);
   out.close();
+  if (record.before) write_before(out, *record.before);
   return std::move(out).line();
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "report/file_port.h"
@@ -15,6 +17,15 @@ namespace aquamere::journal {
 
 std::string path_for(std::string_view report_path);
 
+// How the records name the segment commands, and the flow's alignments.
+inline constexpr std::pair<SegmentRecord::Command, std::string_view> command_names[] = {
+    {SegmentRecord::Command::Calculate, "calculate"},
+    {SegmentRecord::Command::Batch, "batch"},
+    {SegmentRecord::Command::Repeat, "repeat"}};
+inline constexpr std::pair<Align, std::string_view> alignment_names[] = {
+    {Align::Left, "left"}, {Align::Right, "right"}, {Align::Center, "center"}};
+std::string_view alignment_name(Align align);
+
 // The record as one line of JSON, with its line end.
 std::string line_of(const SegmentRecord& record);
 
@@ -27,5 +38,14 @@ inline constexpr std::string_view cleared_line = "{\"cleared\":true}\n";
 // cleared, in order; none when there is no journal. A line that holds no
 // record (cut short, edited outside) is passed over.
 std::vector<SegmentRecord> read(FilePort& files, const std::string& report_path);
+
+// The record a line of the journal holds, as undo and resume take it up:
+// the command, the label and line, the window before it and, of its
+// calculation, the αc the designer typed. Nothing when the line holds no
+// such record (cut short, edited outside, or written without what undoing
+// it takes).
+std::optional<SegmentRecord> record_to_undo(std::string_view line);
+// Whether the line is the one that marks a clearing of the report.
+bool is_cleared_line(std::string_view line);
 
 }  // namespace aquamere::journal

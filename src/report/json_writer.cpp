@@ -3,52 +3,33 @@
 #include <charconv>
 #include <cmath>
 
+#include "report/json_text.h"
+
 namespace aquamere {
 namespace {
 
 constexpr std::string_view replacement = "\xEF\xBF\xBD";  // U+FFFD
 
-// The length of the UTF-8 sequence that starts text, 0 when it is none.
-std::size_t utf8_length(std::string_view text) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-  const unsigned char lead = byte(0);
-  std::size_t length = 0;
-  unsigned int code = 0;
-  if (lead < 0x80) return 1;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-    code = lead & 0x1Fu;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    code = lead & 0x0Fu;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    code = lead & 0x07u;
-  } else {
-    return 0;
-  }
-  if (text.size() < length) return 0;
-  for (std::size_t i = 1; i < length; ++i) {
-    if ((byte(i) & 0xC0u) != 0x80u) return 0;
-    code = code << 6 | (byte(i) & 0x3Fu);
-  }
-  const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
-  const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
-  return overlong || surrogate || code > 0x10FFFF ? 0 : length;
-}
-
 }  // namespace
 
+// Keys are the program's own plain names and need no escape.
 void JsonWriter::member(std::string_view key) {
   if (!first_) text_ += ',';
   first_ = false;
-  quoted(key);
-  text_ += ':';
+  text_ += '"';
+  text_ += key;
+  text_ += "\":";
 }
 
+// Most of a record is ASCII that needs no escape, taken in runs: a
+// character at a time made the journal's line half of a calculate click.
 void JsonWriter::quoted(std::string_view text) {
   text_ += '"';
   while (!text.empty()) {
+    const std::size_t plain = plain_json_run(text);
+    text_.append(text.substr(0, plain));
+    text.remove_prefix(plain);
+    if (text.empty()) break;
     const std::size_t length = utf8_length(text);
     const char c = text.front();
     if (length == 0) {
@@ -74,8 +55,37 @@ void JsonWriter::plain_number(double value) {
     text_ += "null";
     return;
   }
-  char digits[32];
-  text_.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+  NumberDigits digits;
+  text_.append(digits.data(), shortest_decimals(value, digits));
+}
+
+// Most numbers of a record have four decimals or fewer: the inner
+// diameters, lengths, sums, losses. Their digits come from an integer, far
+// faster than the general search for the shortest digits that
+// std::to_chars makes (540 instructions a number, a fifth of a calculate
+// click with the journal). Below 0.001 and from 100000 on, the shortest
+// form may be the exponent form (1e-04, 1e+05), and to_chars writes it.
+char* shortest_decimals(double x, NumberDigits& digits) {
+  const double size = std::fabs(x);
+  if (size >= 0.001 && size < 1e5) {
+    constexpr std::array<double, 5> scales = {1, 10, 100, 1000, 10000};
+    for (std::size_t decimals = 0; decimals < scales.size(); ++decimals) {
+      const double scaled = std::round(size * scales[decimals]);
+      if (scaled / scales[decimals] != size) continue;
+      const auto whole = static_cast<long long>(scaled);
+      const auto scale = static_cast<long long>(scales[decimals]);
+      char* at = digits.data();
+      if (x < 0) *at++ = '-';
+      at = std::to_chars(at, digits.data() + digits.size(), whole / scale).ptr;
+      if (decimals == 0) return at;
+      *at++ = '.';
+      for (long long unit = scale / 10, rest = whole % scale; unit > 0; unit /= 10) {
+        *at++ = static_cast<char>('0' + rest / unit % 10);
+      }
+      return at;
+    }
+  }
+  return std::to_chars(digits.data(), digits.data() + digits.size(), x).ptr;
 }
 
 void JsonWriter::open(std::string_view key) {
@@ -110,6 +120,16 @@ void JsonWriter::numbers(std::string_view key, std::span<const double> values) {
   for (std::size_t i = 0; i < values.size(); ++i) {
     if (i > 0) text_ += ',';
     plain_number(values[i]);
+  }
+  text_ += ']';
+}
+
+void JsonWriter::texts(std::string_view key, std::span<const std::string> values) {
+  member(key);
+  text_ += '[';
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    if (i > 0) text_ += ',';
+    quoted(values[i]);
   }
   text_ += ']';
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string>
@@ -7,15 +8,24 @@
 
 namespace aquamere {
 
+// Room for the digits of any double.
+using NumberDigits = std::array<char, 32>;
+// Writes a finite number as its shortest decimals that read back as the
+// same double, the text std::to_chars writes, and returns where it ends.
+char* shortest_decimals(double x, NumberDigits& digits);
+
 // Writes one JSON object as text, member after member. The journal writes a
 // record at every segment, and building nlohmann-json's document object for
 // it cost more than all the rest of a calculate click; nlohmann-json reads
-// the records back. Texts that are no UTF-8 are written with U+FFFD for the
-// bytes that do not decode, so the line stays valid JSON.
+// the records back for the calculation book, the lean reader of
+// report/json_reader.h the last one for undo. Texts that are no UTF-8 are
+// written with U+FFFD for the bytes that do not decode, so the line stays
+// valid JSON. Keys are written as they are: plain names of the program's
+// own, such as the names of its controls.
 class JsonWriter {
  public:
   JsonWriter() {
-    text_.reserve(1024);
+    text_.reserve(2048);
     text_ += '{';
   }
 
@@ -28,6 +38,7 @@ class JsonWriter {
   // null when absent.
   void number(std::string_view key, const std::optional<double>& value);
   void numbers(std::string_view key, std::span<const double> values);
+  void texts(std::string_view key, std::span<const std::string> values);
   void boolean(std::string_view key, bool value);
   void null(std::string_view key);
 

@@ -34,6 +34,11 @@ void take_back(FilePort& files, const std::string& path, std::size_t appended) {
   }
 }
 
+// The report's variables a segment moves on, kept in its record so that
+// undoing the segment can put them back.
+constexpr std::pair<const char*, Value BookVars::*> segment_book_variables[] = {
+    {"book_ng", &BookVars::book_ng}, {"book_qg", &BookVars::book_qg}, {"book_hsum", &BookVars::book_hsum}};
+
 }  // namespace
 
 std::string ModFile::report_path() {
@@ -57,11 +62,11 @@ std::string ModFile::local_loss_coefficient() {
 
 // The friction loss of the segment is its 1000i times its length, taken
 // as they stand (the report's convention); the last column carries the
-// running sum, both terms passed through their 15-digit texts. The line
-// goes to the report first, then its record to the journal; when the
-// journal cannot take the record, the line is taken back out of the report.
-void ModFile::put_seg(const Segment& segment) {
-  const std::string path = report_path();
+// running sum, both terms passed through their 15-digit texts.
+std::pair<std::string, SegmentRecord> ModFile::compose(Segment segment) {
+  for (const auto& [name, variable] : segment_book_variables) {
+    segment.before.values.emplace_back(name, book_.*variable);
+  }
   book_.book_ng = segment.sum_ng;
   book_.book_qg = segment.flow;
   const double friction =
@@ -82,15 +87,25 @@ void ModFile::put_seg(const Segment& segment) {
   };
   for (std::string& field : fields) field = codec_.encode(field);
   std::string line = report::print_zones(fields);
-  const SegmentRecord record{.command = segment.command,
-                             .calculation = segment.calculation,
-                             .label = fields[0].substr(1),
-                             .line = codec_.decode(line),
-                             .length = segment.length,
-                             .running_before = running_before,
-                             .loss = friction,
-                             .running = book_.book_hsum.number("沿程阻力水损"),
-                             .local_loss_coefficient = local_loss_coefficient()};
+  SegmentRecord record{.command = segment.command,
+                       .calculation = std::move(segment.calculation),
+                       .label = fields[0].substr(1),
+                       .line = codec_.decode(line),
+                       .length = segment.length,
+                       .running_before = running_before,
+                       .loss = friction,
+                       .running = book_.book_hsum.number("沿程阻力水损"),
+                       .local_loss_coefficient = local_loss_coefficient(),
+                       .before = std::move(segment.before)};
+  return {std::move(line), std::move(record)};
+}
+
+// The line goes to the report first, then its record to the journal; when
+// the journal cannot take the record, the line is taken back out of the
+// report.
+void ModFile::put_seg(Segment segment) {
+  const std::string path = report_path();
+  auto [line, record] = compose(std::move(segment));
   const std::string record_line = journal::line_of(record);
   line += line_end;
   files_.append(path, line);
@@ -100,6 +115,15 @@ void ModFile::put_seg(const Segment& segment) {
     take_back(files_, path, line.size());
     throw;
   }
+}
+
+void ModFile::put_back(const WindowBefore& before) {
+  for (const auto& [name, variable] : segment_book_variables) book_.*variable = before.value(name);
+}
+
+std::string ModFile::line_of(const Segment& segment) {
+  report_path();
+  return compose(segment).second.line;
 }
 
 void ModFile::put_head() {

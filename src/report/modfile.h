@@ -1,10 +1,13 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "common/value.h"
 #include "common/window_host.h"
+#include "report/backward_lines.h"
 #include "report/book_vars.h"
 #include "report/file_port.h"
 #include "report/report_codec.h"
@@ -25,6 +28,16 @@ struct Segment {
   std::string_view length_label;  // how a failure message names the length box
   SegmentRecord::Command command = SegmentRecord::Command::Calculate;
   std::optional<Calculation> calculation;  // none for a repeated segment
+  WindowBefore before;                     // the main window's part of it
+};
+
+// The report's last segment as the end of its journal and of the report
+// show it.
+struct LastSegment {
+  SegmentRecord record;
+  FileLine record_line;   // in the journal
+  FileLine segment_line;  // in the report
+  std::string after;      // the report's lines after it: the blocks of viewings since
 };
 
 // The report module: the five procedures that write and read the
@@ -36,11 +49,31 @@ class ModFile {
  public:
   ModFile(WindowHost& host, BookVars& book, FilePort& files) : host_(host), book_(book), files_(files) {}
 
-  void put_seg(const Segment& segment);  // appends the segment line
-  void put_head();                       // appends the column-header block
-  void new_book();                       // starts the report afresh with the title block
-  void load_book();                      // shows the report's lines in the viewer
-  void put_sum();                        // appends the summary block
+  void put_seg(Segment segment);  // appends the segment line
+  void put_head();                // appends the column-header block
+  void new_book();                // starts the report afresh with the title block
+  void load_book();               // shows the report's lines in the viewer
+  void put_sum();                 // appends the summary block
+
+  // The segment line and the report's variables as writing the segment
+  // would make them, without writing: the segment calculated again.
+  std::string line_of(const Segment& segment);
+
+  // Undoing the last segment, and taking up the chain where the report
+  // ends. `doing` names the command in the refusals, each told in a
+  // message box: a report with no segment records, a journal whose last
+  // line is no record, a report whose last segment line is not the one the
+  // record holds.
+  LastSegment last_segment(std::string_view doing);
+  // Takes the segment's line out of the report, leaving the blocks of
+  // viewings after it as they are, and its record out of the journal: both
+  // or, when either cannot be written, neither.
+  void take_out(const LastSegment& last);
+  // The report's variables as they were before the segment.
+  void put_back(const WindowBefore& before);
+  // Tells the user in a message box why `doing` cannot be done, and ends
+  // the command.
+  [[noreturn]] void refuse(std::string_view doing, const std::string& reason);
 
   // Takes the path from the settings dialog at each call, so a path changed
   // there holds from the next procedure on.
@@ -52,6 +85,9 @@ class ModFile {
  private:
   // The local-loss coefficient of the settings, as its number text.
   std::string local_loss_coefficient();
+  // The segment line, encoded, and its record; the report's variables move
+  // on to the segment.
+  std::pair<std::string, SegmentRecord> compose(Segment segment);
   // The lines encoded for the report, each with its CR LF.
   std::string encoded(const std::vector<std::string>& lines);
 

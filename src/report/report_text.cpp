@@ -1,5 +1,6 @@
 #include "report/report_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "common/arith.h"
@@ -10,6 +11,9 @@ namespace {
 constexpr std::size_t zone_width = 14;
 
 std::string rule(std::size_t hyphens) { return std::string(hyphens, '-'); }
+
+// The summary's last line.
+std::string summary_end() { return rule(47) + "END" + rule(56); }
 
 }  // namespace
 
@@ -29,7 +33,18 @@ std::vector<std::string> summary_block(const Value& ng, const Value& qg, const V
       "当量总数为" + ng.text() + "，设计秒流量为" + qg.text() +
           "l/s。沿程阻力水损为:" + printed_number(friction) + "米水柱。",
       "局部阻力水头损失系数为" + number_text(percent) + "%，总水头损失为; " + number_text(total) + "米水柱。",
-      "", rule(47) + "END" + rule(56)};
+      "", summary_end()};
+}
+
+bool is_header_block(std::span<const std::string> lines) { return std::ranges::equal(lines, header_block()); }
+
+bool is_summary_block(std::span<const std::string> lines) {
+  const auto stating = [](std::string_view line, std::string_view first, std::string_view last) {
+    return line.starts_with(first) && line.ends_with(last);
+  };
+  return lines.size() == 5 && lines[0] == rule(105) && stating(lines[1], "当量总数为", "米水柱。") &&
+         stating(lines[2], "局部阻力水头损失系数为", "米水柱。") && lines[3].empty() &&
+         lines[4] == summary_end();
 }
 
 std::string printed_number(const Value& value) {

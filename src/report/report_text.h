@@ -26,6 +26,12 @@ std::vector<std::string> header_block();
 // share of it. `coef` is the local-loss coefficient, e.g. 0.25.
 std::vector<std::string> summary_block(const Value& ng, const Value& qg, const Value& friction, double coef);
 
+// Whether the lines, in the file's order and without trailing blanks, are a
+// column-header block or a summary block as a viewing writes them, whatever
+// numbers the summary states.
+bool is_header_block(std::span<const std::string> lines);
+bool is_summary_block(std::span<const std::string> lines);
+
 // A number as a report field: a space (a "-" when negative), the number's
 // text, a space: " 30 ", "-5 ", " 0.35 ". Empty gives no field at all.
 std::string printed_number(const Value& value);

@@ -3,7 +3,12 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
+#include "common/form.h"
+#include "common/list_items.h"
 #include "common/value.h"
 
 namespace aquamere {
@@ -62,6 +67,48 @@ struct Calculation {
   friend bool operator==(const Calculation&, const Calculation&) = default;
 };
 
+// The main window and the report module as a segment's command found
+// them: the texts of the window's boxes and of the labels a command
+// changes (a text left out is empty), the boxes not aligned left, the
+// check boxes ticked, the result lists, the window's and the report
+// module's variables (a variable left out was never set) and the material
+// in force. A batch's first segment keeps them as they were before the
+// batch reset the sums. Undoing the segment puts them back.
+struct WindowBefore {
+  // The flow and the material the result lists were listed for.
+  struct Listed {
+    double flow = 0;
+    std::string material;
+    friend bool operator==(const Listed&, const Listed&) = default;
+  };
+
+  std::vector<std::pair<std::string, std::string>> texts;
+  std::vector<std::pair<std::string, Align>> alignments;
+  std::vector<std::pair<std::string, int>> checks;
+  // The result lists: as what the program listed them for, or as their lines.
+  std::optional<Listed> listed;
+  std::vector<std::pair<std::string, ListItems>> lists;
+  std::vector<std::pair<std::string, Value>> values;
+  std::string material;
+
+  std::string text(std::string_view name) const { return kept(texts, name).value_or(std::string()); }
+  Align alignment(std::string_view name) const { return kept(alignments, name).value_or(Align::Left); }
+  int check(std::string_view name) const { return kept(checks, name).value_or(0); }
+  ListItems list(std::string_view name) const { return kept(lists, name).value_or(ListItems()); }
+  Value value(std::string_view name) const { return kept(values, name).value_or(Value()); }
+
+  friend bool operator==(const WindowBefore&, const WindowBefore&) = default;
+
+ private:
+  template <typename T>
+  static std::optional<T> kept(const std::vector<std::pair<std::string, T>>& named, std::string_view name) {
+    for (const auto& [key, value] : named) {
+      if (key == name) return value;
+    }
+    return std::nullopt;
+  }
+};
+
 // One segment line of the report with what stands behind it.
 struct SegmentRecord {
   enum class Command { Calculate, Batch, Repeat };
@@ -75,6 +122,7 @@ struct SegmentRecord {
   double loss = 0;       // the segment's friction loss, 1000i × length
   double running = 0;    // the running friction loss after it, unrounded
   std::string local_loss_coefficient;
+  std::optional<WindowBefore> before;  // none in a record that cannot be undone
 
   friend bool operator==(const SegmentRecord&, const SegmentRecord&) = default;
 };

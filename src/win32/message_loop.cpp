@@ -15,12 +15,12 @@ bool is_text_box(HWND window) {
 bool key_down(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
 // Whether a key typed with Ctrl into a text box stays there rather than
-// choosing a menu item: Ctrl+X, C, V and A cut, copy, paste and select
-// all, and Ctrl together with Alt is AltGr on many keyboards, which types a
-// character (ą is AltGr+A on a Polish one). The box is the one the key was
-// sent to, not whichever window has the focus when the key is read: another
-// program taking the foreground in between must not turn select-all into a
-// menu command.
+// choosing a menu item: Ctrl+X, C, V, A and Z cut, copy, paste, select all
+// and undo the typing, and Ctrl together with Alt is AltGr on many
+// keyboards, which types a character (ą is AltGr+A on a Polish one). The
+// box is the one the key was sent to, not whichever window has the focus
+// when the key is read: another program taking the foreground in between
+// must not turn select-all into a menu command.
 bool stays_in_text_box(const MSG& message) {
   if (message.message != WM_KEYDOWN || !key_down(VK_CONTROL) || !is_text_box(message.hwnd)) return false;
   return key_down(VK_MENU) || edits_text(MenuKey{.letter = static_cast<char>(message.wParam), .ctrl = true});

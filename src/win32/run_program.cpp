@@ -7,6 +7,7 @@
 
 #include "program/program.h"
 #include "report/disk_files.h"
+#include "settings/settings_file.h"
 #include "win32/desktop.h"
 #include "win32/dialogs.h"
 #include "win32/message_loop.h"
@@ -18,7 +19,8 @@ int run_program() {
   InitCommonControlsEx(&controls);
   DiskFiles disk;
   Dialogs dialogs;
-  Program program(dialogs, disk);
+  SettingsFile kept(disk, settings_folder());
+  Program program(dialogs, disk, kept);
   Desktop desktop(program);
   dialogs.before_each_box([&desktop] { desktop.sync(); });
   desktop.on_end([] { PostQuitMessage(0); });

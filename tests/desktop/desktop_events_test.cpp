@@ -5,7 +5,9 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -107,8 +109,8 @@ TEST_F(DesktopEvents, OnlyAnOpeningBringsAWindowToTheFront) {
   EXPECT_TRUE(QTest::qWaitForWindowActive(window("frmabout")));
 }
 
-// Ctrl+A, C, V and X edit a text box that has the focus, and run their menu
-// items everywhere else.
+// Ctrl+A, C, V, X and Z edit a text box that has the focus, and run their
+// menu items everywhere else.
 TEST_F(DesktopEvents, EditingKeysEditAFocusedTextBoxAndRunMenuItemsElsewhere) {
   FormWindow* main = window("frmmain");
   main->activateWindow();
@@ -124,6 +126,10 @@ TEST_F(DesktopEvents, EditingKeysEditAFocusedTextBoxAndRunMenuItemsElsewhere) {
   EXPECT_EQ(main_text("t_q0"), "");
   ASSERT_NE(window("frmmain"), nullptr);
   EXPECT_TRUE(main->isVisible());
+  QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);  // takes the cut back, not a segment
+  settle();
+  EXPECT_EQ(main_text("t_q0"), "250");
+  EXPECT_TRUE(dialogs.shown().empty());
 
   QTest::keyClick(box, Qt::Key_F2);  // other shortcuts still run from a box
   EXPECT_TRUE(window("frmset")->isVisible());
@@ -136,10 +142,42 @@ TEST_F(DesktopEvents, EditingKeysEditAFocusedTextBoxAndRunMenuItemsElsewhere) {
   ASSERT_EQ(main->client()->childAt(2, 2), nullptr);
   QTest::mouseClick(main->client(), Qt::LeftButton, {}, QPoint(2, 2));
   EXPECT_EQ(QApplication::focusWidget(), main->client());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+  settle();
+  EXPECT_EQ(dialogs.messages(),
+            std::vector<std::string>{"无法撤销上一管段：计算书“c:\\file.txt”中没有管段记录。"});
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::ControlModifier);
   settle();
   EXPECT_EQ(window("frmmain"), nullptr);
   EXPECT_TRUE(ended);
+}
+
+// An undo whose write fails leaves every widget showing what it showed,
+// and the files as they were.
+TEST_F(DesktopEvents, AFailedUndoLeavesTheWidgetsAsTheyWere) {
+  type_over(widget<QLineEdit>("frmmain", "t_Ng"), "4");
+  choose("mnukill");
+  for (int i = 0; i < 2; ++i) QTest::mouseClick(widget<QPushButton>("frmmain", "cmdjsmll"), Qt::LeftButton);
+  const auto shown = [this] {
+    std::vector<QString> texts;
+    for (QLineEdit* box : window("frmmain")->findChildren<QLineEdit*>()) texts.push_back(box->text());
+    for (QListWidget* list : window("frmmain")->findChildren<QListWidget*>()) {
+      for (int i = 0; i < list->count(); ++i) texts.push_back(list->item(i)->text());
+    }
+    texts.push_back(widget<QLabel>("frmmain", "lab_2")->text());
+    return texts;
+  };
+  const std::vector<QString> before = shown();
+  ASSERT_EQ(widget<QLabel>("frmmain", "lab_2")->text(), "2-3");
+  const auto files = disk.files;
+  disk.writes_before_failure = 1;  // the journal cannot be cut back
+  choose("mnuundo");
+  EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"无法写入计算书“c:\\file.txt.json”：磁盘已满。"});
+  EXPECT_EQ(shown(), before);
+  EXPECT_EQ(disk.files, files);
+  choose("mnuundo");
+  EXPECT_EQ(widget<QLabel>("frmmain", "lab_2")->text(), "1-2");
+  EXPECT_EQ(widget<QLineEdit>("frmmain", "t_nguo")->text(), "4");
 }
 
 // Each window opens with the focus in the first control of its tab order,

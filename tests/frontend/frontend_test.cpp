@@ -30,12 +30,13 @@ TEST(MenuKeys, ReadsTheLayoutsShortcuts) {
     EXPECT_EQ(parse_menu_key(no_key), std::nullopt) << no_key;
   }
   EXPECT_TRUE(edits_text(MenuKey{.letter = 'V', .ctrl = true}));
+  EXPECT_TRUE(edits_text(MenuKey{.letter = 'Z', .ctrl = true}));
   EXPECT_FALSE(edits_text(MenuKey{.letter = 'S', .ctrl = true}));
 }
 
-TEST_F(ProgramTest, TheMainWindowsNineShortcutsAndThreeMenus) {
+TEST_F(ProgramTest, TheMainWindowsTenShortcutsAndThreeMenus) {
   const auto shortcuts = menu_shortcuts(main());
-  ASSERT_EQ(shortcuts.size(), 9u);
+  ASSERT_EQ(shortcuts.size(), 10u);
   EXPECT_EQ(shortcuts.front().item, "mnuset");
   EXPECT_EQ(shortcuts.back().item, "mnuds");
   EXPECT_EQ(menu_holders(main()), (std::set<std::string_view>{"mnufile", "mnubook", "mnuhelp"}));

@@ -19,6 +19,7 @@ TEST_F(DiskFilesTest, DevicesAndPipesAreNoReports) {
   const std::string pipe = path("pipe");
   ASSERT_EQ(mkfifo(pipe.c_str(), 0666), 0);
   EXPECT_FAILURE(lines(pipe), "无法读取计算书“" + pipe + "”：这不是一个普通文件。");
+  EXPECT_FAILURE(disk.read_tail("/dev/zero", 8), "无法读取计算书“/dev/zero”：这不是一个普通文件。");
   EXPECT_THROW(disk.append(pipe, "a\r\n"), Failure);  // nobody reads it: fails, never hangs
 }
 

@@ -60,6 +60,22 @@ TEST_F(DiskFilesTest, SizeAndCutTakeBackAnAppend) {
   EXPECT_FAILURE(disk.cut(path("none.txt"), 0), "无法打开计算书“" + path("none.txt") + "”：文件不存在。");
 }
 
+// The end of a file in one reading, for undoing its last segment: its last
+// bytes and its size; a missing file has none, a folder is no report.
+TEST_F(DiskFilesTest, ReadTailGivesTheLastBytesAndTheSize) {
+  const std::string file = path("book.txt");
+  EXPECT_FALSE(disk.read_tail(file, 8).has_value());
+  disk.append(file, "first\r\nsecond\r\n");
+  const std::optional<FileTail> tail = disk.read_tail(file, 8);
+  ASSERT_TRUE(tail.has_value());
+  EXPECT_EQ(tail->size, 15u);
+  EXPECT_EQ(tail->bytes, "second\r\n");
+  EXPECT_EQ(disk.read_tail(file, 100)->bytes, "first\r\nsecond\r\n");
+  EXPECT_EQ(disk.read_tail(file, 0)->bytes, "");
+  const std::string a_folder = folder.string();
+  EXPECT_FAILURE(disk.read_tail(a_folder, 8), "无法读取计算书“" + a_folder + "”：这是一个文件夹，不是文件。");
+}
+
 TEST_F(DiskFilesTest, LinesEndAtLfWithOrWithoutCr) {
   const std::pair<std::string, std::vector<std::string>> cases[] = {
       {"", {}},

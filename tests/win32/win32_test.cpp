@@ -113,10 +113,11 @@ class Win32Windows : public ProgramTest {
   HWND control(const char* name) { return main_window().control(name); }
 };
 
-// Ctrl+C typed into a text box copies; on the background it opens the
-// Uo-αc table, as its menu item says. The key counts where it was typed,
-// whichever window has the focus when it is read: under Wine another
-// program may take the foreground at any moment.
+// Ctrl+C typed into a text box copies and Ctrl+Z takes back a cut; on the
+// background Ctrl+C opens the Uo-αc table and Ctrl+Z undoes a segment, as
+// their menu items say. The key counts where it was typed, whichever
+// window has the focus when it is read: under Wine another program may take
+// the foreground at any moment.
 TEST_F(Win32Windows, CtrlKeysEditATextBoxAndReachTheMenuFromTheBackground) {
   HWND box = control("t_q0");
   key(desktop, box, 'C', {.ctrl = true});
@@ -124,18 +125,61 @@ TEST_F(Win32Windows, CtrlKeysEditATextBoxAndReachTheMenuFromTheBackground) {
   SetFocus(nullptr);
   key(desktop, box, 'A', {.ctrl = true});
   EXPECT_EQ(SendMessageW(box, EM_GETSEL, 0, 0), MAKELRESULT(0, 3));
+  key(desktop, box, 'X', {.ctrl = true});
+  EXPECT_EQ(text("t_q0"), "");
+  key(desktop, box, 'Z', {.ctrl = true});
+  EXPECT_EQ(text("t_q0"), "250");
+  EXPECT_TRUE(dialogs.shown().empty());
   SendMessageW(main_window().hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+  key(desktop, main_window().hwnd(), 'Z', {.ctrl = true});
+  EXPECT_EQ(dialogs.messages(),
+            std::vector<std::string>{"无法撤销上一管段：计算书“c:\\file.txt”中没有管段记录。"});
   key(desktop, main_window().hwnd(), 'C', {.ctrl = true});
   ASSERT_NE(program.find_window("Fmuo"), nullptr);
   EXPECT_TRUE(IsWindowVisible(desktop.window("Fmuo")->hwnd()));
 }
 
-// AltGr is Ctrl with Alt: on a Polish keyboard AltGr+A types ą. In a text
-// box it neither selects all nor reaches the menu (Ctrl+A, α系数值).
+// An undo whose write fails leaves every control showing what it showed,
+// and the files as they were.
+TEST_F(Win32Windows, AFailedUndoLeavesTheControlsAsTheyWere) {
+  type("t_Ng", "4");
+  click("mnukill");
+  click("cmdjsmll");
+  click("cmdjsmll");
+  desktop.sync();
+  const auto shown = [this] {
+    std::vector<std::string> texts;
+    for (const Control& c : main().controls) {
+      HWND native = main_window().control(c.name);
+      if (native == nullptr) continue;
+      texts.push_back(Handle(native).text());
+      if (c.kind == Kind::ListBox) {
+        for (const std::string& line : ListBox(native).lines()) texts.push_back(line);
+      }
+    }
+    return texts;
+  };
+  const std::vector<std::string> before = shown();
+  ASSERT_EQ(Handle(control("lab_2")).text(), "2-3");
+  const auto files = disk.files;
+  disk.writes_before_failure = 1;  // the journal cannot be cut back
+  desktop.act([](Program& p) { p.click("frmmain", "mnuundo"); });
+  EXPECT_EQ(dialogs.messages(), std::vector<std::string>{"无法写入计算书“c:\\file.txt.json”：磁盘已满。"});
+  EXPECT_EQ(shown(), before);
+  EXPECT_EQ(disk.files, files);
+  desktop.act([](Program& p) { p.click("frmmain", "mnuundo"); });
+  EXPECT_EQ(Handle(control("lab_2")).text(), "1-2");
+  EXPECT_EQ(Handle(control("t_nguo")).text(), "4");
+}
+
+// AltGr is Ctrl with Alt: on a Polish keyboard AltGr+A types ą, AltGr+Z ż.
+// In a text box it neither selects all nor reaches the menu (Ctrl+A,
+// α系数值; Ctrl+Z, 撤销上一管段).
 TEST_F(Win32Windows, AltGrTypesIntoATextBox) {
   HWND box = control("t_q0");
   SendMessageW(box, EM_SETSEL, 1, 1);
-  for (const WPARAM letter : {'A', 'C', 'V', 'X'}) key(desktop, box, letter, {.ctrl = true, .alt = true});
+  for (const WPARAM letter : {'A', 'C', 'V', 'X', 'Z'})
+    key(desktop, box, letter, {.ctrl = true, .alt = true});
   EXPECT_EQ(SendMessageW(box, EM_GETSEL, 0, 0), MAKELRESULT(1, 1));
   EXPECT_EQ(program.state().windows.size(), 1u);
 }

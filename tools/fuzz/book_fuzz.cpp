@@ -3,6 +3,7 @@
 // (valid sheet names, clean texts, finite numbers), or are refused with a
 // reason; never a crash. An input is the report's bytes, then the marker
 // line, then the journal's.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <map>
@@ -37,6 +38,13 @@ class MemoryDisk : public FilePort {
       line(text);
       rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
     }
+  }
+  std::optional<FileTail> read_tail(const std::string& path, std::uintmax_t count) override {
+    const auto file = files.find(path);
+    if (file == files.end()) return std::nullopt;
+    const std::string& bytes = file->second;
+    return FileTail{.size = bytes.size(),
+                    .bytes = bytes.substr(bytes.size() - std::min<std::size_t>(count, bytes.size()))};
   }
   std::optional<FileIdentity> identity(const std::string&) override { return std::nullopt; }
   std::optional<std::uintmax_t> size(const std::string& path) override {

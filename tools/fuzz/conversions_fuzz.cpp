@@ -1,6 +1,8 @@
 // libFuzzer target for the conversions and number texts every box goes
 // through: whatever the user types, reading it never crashes, and every
-// number text reads back as the number it was written from.
+// number text reads back as the number it was written from. Also the last
+// line of a journal as undo reads it, edited into anything: reading it
+// never crashes, and a document read walks whole.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -10,6 +12,8 @@
 #include "common/convert.h"
 #include "common/failure.h"
 #include "common/numtext.h"
+#include "report/journal.h"
+#include "report/json_reader.h"
 
 namespace {
 
@@ -41,6 +45,23 @@ void check_four_decimals(double x) {
   }
 }
 
+// Every value of a document, its texts unescaped and its numbers read.
+std::size_t walk(const JsonNode& node) {
+  std::size_t values = 1;
+  node.text();
+  node.number();
+  node.flag();
+  for (const JsonNode& item : node.items()) values += walk(item);
+  node.for_each_member([&](std::string_view, const JsonNode& member) { values += walk(member); });
+  return values;
+}
+
+void check_journal_line(std::string_view line) {
+  if (const auto document = JsonDocument::parse(line)) require(walk(document->root()) <= line.size());
+  if (const auto record = journal::record_to_undo(line)) require(record->before.has_value());
+  journal::is_cleared_line(line);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -57,5 +78,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const std::string shown = quoted_for_message(text);
   require(shown.size() <= text.size() + 3);
+  check_journal_line(text);
   return 0;
 }

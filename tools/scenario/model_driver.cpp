@@ -11,7 +11,7 @@ namespace {
 
 class ModelDriver : public Driver {
  public:
-  ModelDriver(DialogPort& dialogs, FilePort& files) : program_(dialogs, files) {}
+  ModelDriver(DialogPort& dialogs, FilePort& files, KeptSettings& kept) : program_(dialogs, files, kept) {}
 
   void type(const std::string& window, const std::string& control, const std::string& text) override {
     program_.type(window, control, text);
@@ -54,7 +54,7 @@ class ModelDriver : public Driver {
     return form != nullptr && form->shown;
   }
   std::string variable(const std::string& name) override { return variable_text(program_.state(), name); }
-  std::string report_path() override { return scenario::report_path(program_.state()); }
+  std::string report_path() override { return scenario::report_path(program_); }
 
  private:
   const Form& existing(const std::string& window) {
@@ -68,8 +68,8 @@ class ModelDriver : public Driver {
 
 }  // namespace
 
-std::unique_ptr<Driver> make_model_driver(DialogPort& dialogs, FilePort& files) {
-  return std::make_unique<ModelDriver>(dialogs, files);
+std::unique_ptr<Driver> make_model_driver(DialogPort& dialogs, FilePort& files, KeptSettings& kept) {
+  return std::make_unique<ModelDriver>(dialogs, files, kept);
 }
 
 }  // namespace aquamere::scenario

@@ -5,10 +5,11 @@
 #include "common/dialogs.h"
 #include "report/file_port.h"
 #include "scenario/driver.h"
+#include "settings/kept_settings.h"
 
 namespace aquamere::scenario {
 
 // Plays scenarios straight into the form model; checks read the model.
-std::unique_ptr<Driver> make_model_driver(DialogPort& dialogs, FilePort& files);
+std::unique_ptr<Driver> make_model_driver(DialogPort& dialogs, FilePort& files, KeptSettings& kept);
 
 }  // namespace aquamere::scenario

@@ -10,10 +10,12 @@
 #include "common/convert.h"
 #include "common/utf8_path.h"
 #include "report/disk_files.h"
+#include "report/report_codec.h"
 #include "scenario/book_cells.h"
 #include "scenario/report_lines.h"
 #include "scenario/scenario_files.h"
 #include "scenario/script.h"
+#include "settings/settings_file.h"
 
 namespace aquamere::scenario {
 namespace fs = std::filesystem;
@@ -39,33 +41,54 @@ std::string joined(const std::vector<std::string>& items) {
 
 class Play {
  public:
-  Play(std::string file, Driver& driver, ScriptedDialogs& dialogs, const ScenarioFiles& files)
-      : file_(std::move(file)), driver_(driver), dialogs_(dialogs), files_(files) {}
+  using Start = std::function<std::unique_ptr<Driver>()>;
+
+  Play(std::string file, Start start, ScriptedDialogs& dialogs, ScenarioFiles& files,
+       const SettingsFile& kept)
+      : file_(std::move(file)),
+        start_(std::move(start)),
+        driver_(start_()),
+        dialogs_(dialogs),
+        files_(files),
+        kept_(kept) {}
 
   void step(const Step& s) {
     line_ = s.line;
     const auto& a = s.args;
     if (s.verb == "type") {
       auto [w, c] = target(a[0]);
-      driver_.type(w, c, a[1]);
+      driver_->type(w, c, a[1]);
     } else if (s.verb == "click") {
       auto [w, c] = target(a[0]);
-      driver_.click(w, c);
+      driver_->click(w, c);
     } else if (s.verb == "dblclick") {
       auto [w, c] = target(a[0]);
-      driver_.double_click(w, c);
+      driver_->double_click(w, c);
     } else if (s.verb == "key")
-      driver_.key(a[0]);
+      driver_->key(a[0]);
     else if (s.verb == "close")
-      driver_.close(a[0]);
+      driver_->close(a[0]);
     else if (s.verb == "answer")
       dialogs_.answer(a[0]);
     else if (s.verb == "cancel")
       dialogs_.cancel();
     else if (s.verb == "screenshot")
-      driver_.screenshot(a[0], a[1]);
+      driver_->screenshot(a[0], a[1]);
+    else if (s.verb == "restart")
+      restart();
+    else if (s.verb == "append-report")
+      files_.append(driver_->report_path(), codec_.encode(a[0] + "\r\n"));
+    else if (s.verb == "write-settings")
+      files_.replace(kept_.file(), a[0]);
     else
       check(s);
+  }
+
+  // The program ends and starts again in the same folder, as the next day:
+  // only the files stay.
+  void restart() {
+    driver_.reset();
+    driver_ = start_();
   }
 
   // What the scenario left unchecked or unused fails it.
@@ -90,15 +113,15 @@ class Play {
     const auto& a = s.args;
     if (s.verb == "expect") {
       auto [w, c] = target(a[0]);
-      compare(a[1], driver_.text(w, c));
+      compare(a[1], driver_->text(w, c));
     } else if (s.verb == "expect-list") {
       auto [w, c] = target(a[0]);
-      compare(joined({a.begin() + 1, a.end()}), joined(driver_.items(w, c)));
+      compare(joined({a.begin() + 1, a.end()}), joined(driver_->items(w, c)));
     } else if (s.verb == "expect-align") {
       auto [w, c] = target(a[0]);
-      compare(a[1], driver_.align(w, c));
+      compare(a[1], driver_->align(w, c));
     } else if (s.verb == "expect-var") {
-      compare(a[1], driver_.variable(a[0]));
+      compare(a[1], driver_->variable(a[0]));
     } else if (s.verb == "expect-msg") {
       const Shown* box = next(next_box_, false);
       if (box == nullptr) return problem("expected message \"" + a[0] + "\", got no message box");
@@ -123,7 +146,7 @@ class Play {
     } else if (s.verb == "expect-window") {
       if (a[1] != "open" && a[1] != "closed")
         throw std::invalid_argument("expect-window takes open or closed");
-      compare(a[1], driver_.window_open(a[0]) ? "open" : "closed");
+      compare(a[1], driver_->window_open(a[0]) ? "open" : "closed");
     } else {
       check_report(s);
     }
@@ -150,7 +173,7 @@ class Play {
       if (fs::exists(utf8_path(s.args[0]))) problem("expected no file \"" + s.args[0] + "\", got one");
       return;
     }
-    const std::string path = files_.where(driver_.report_path());
+    const std::string path = files_.where(driver_->report_path());
     if (s.verb == "expect-no-report") {
       if (fs::exists(utf8_path(path))) problem("expected no report, got the file \"" + path + "\"");
       return;
@@ -187,9 +210,12 @@ class Play {
   }
 
   std::string file_;
-  Driver& driver_;
+  Start start_;
+  std::unique_ptr<Driver> driver_;
   ScriptedDialogs& dialogs_;
-  const ScenarioFiles& files_;
+  ScenarioFiles& files_;
+  const SettingsFile& kept_;
+  ReportCodec codec_;
   int line_ = 0;
   std::size_t next_box_ = 0, next_input_ = 0;
   std::vector<std::string> problems_;
@@ -234,8 +260,11 @@ Outcome run_scenario(const std::string& file, const DriverFactory& make_driver, 
       ScriptedDialogs dialogs;
       DiskFiles disk;
       ScenarioFiles files(disk, dir);
-      std::unique_ptr<Driver> driver = make_driver(dialogs, files);
-      Play play(file, *driver, dialogs, files);
+      const std::u8string settings = (dir / "settings").u8string();
+      SettingsFile kept(files, std::string(settings.begin(), settings.end()));
+      std::filesystem::create_directory(dir / "settings");
+      Play play(
+          file, [&] { return make_driver(dialogs, files, kept); }, dialogs, files, kept);
       try {
         for (const Step& s : steps) play.step(s);
         play.finish();

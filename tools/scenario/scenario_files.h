@@ -30,6 +30,9 @@ class ScenarioFiles : public FilePort {
   void read_lines(const std::string& path, const std::function<void(std::string_view line)>& line) override {
     disk_.read_lines(where(path), line);
   }
+  std::optional<FileTail> read_tail(const std::string& path, std::uintmax_t count) override {
+    return disk_.read_tail(where(path), count);
+  }
   std::optional<FileIdentity> identity(const std::string& path) override {
     return disk_.identity(where(path));
   }

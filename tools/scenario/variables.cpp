@@ -38,10 +38,9 @@ std::string variable_text(const ProgramState& state, const std::string& name) {
   throw std::invalid_argument("no variable " + name);
 }
 
-std::string report_path(const ProgramState& state) {
-  const auto settings = state.windows.find("frmset");
-  if (settings == state.windows.end()) return std::string(default_report_path);
-  return settings->second.text("txtfile");
+std::string report_path(const Program& program) {
+  if (const Form* settings = program.find_window("frmset")) return settings->text("txtfile");
+  return program.kept_report_path().value_or(std::string(default_report_path));
 }
 
 }  // namespace aquamere::scenario

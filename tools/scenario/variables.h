@@ -11,8 +11,8 @@ namespace aquamere::scenario {
 // empty). Throws std::invalid_argument for an unknown name.
 std::string variable_text(const ProgramState& state, const std::string& name);
 
-// The report goes where the settings dialog says, "c:\file.txt" until the
-// dialog exists.
-std::string report_path(const ProgramState& state);
+// The report goes where the settings dialog says; until the dialog exists,
+// to the path kept by an earlier run, or "c:\file.txt".
+std::string report_path(const Program& program);
 
 }  // namespace aquamere::scenario

@@ -57,7 +57,8 @@ QPoint free_spot(QWidget* client) {
 
 class WidgetDriver : public Driver {
  public:
-  WidgetDriver(DialogPort& dialogs, FilePort& files) : program_(dialogs, files), desktop_(program_) {
+  WidgetDriver(DialogPort& dialogs, FilePort& files, KeptSettings& kept)
+      : program_(dialogs, files, kept), desktop_(program_) {
     settle();
   }
 
@@ -172,7 +173,7 @@ class WidgetDriver : public Driver {
   }
 
   std::string variable(const std::string& name) override { return variable_text(program_.state(), name); }
-  std::string report_path() override { return scenario::report_path(program_.state()); }
+  std::string report_path() override { return scenario::report_path(program_); }
 
  private:
   // Lets the desktop finish what the last step started, windows it
@@ -224,9 +225,9 @@ class WidgetDriver : public Driver {
 
 }  // namespace
 
-std::unique_ptr<Driver> make_widget_driver(DialogPort& dialogs, FilePort& files) {
+std::unique_ptr<Driver> make_widget_driver(DialogPort& dialogs, FilePort& files, KeptSettings& kept) {
   set_up_application(*qobject_cast<QApplication*>(QCoreApplication::instance()));
-  return std::make_unique<WidgetDriver>(dialogs, files);
+  return std::make_unique<WidgetDriver>(dialogs, files, kept);
 }
 
 // The widgets are drawn off screen unless the caller chose a platform.

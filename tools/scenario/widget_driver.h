@@ -5,6 +5,7 @@
 #include "common/dialogs.h"
 #include "report/file_port.h"
 #include "scenario/driver.h"
+#include "settings/kept_settings.h"
 
 namespace aquamere::scenario {
 
@@ -13,6 +14,6 @@ namespace aquamere::scenario {
 // closing windows with their close box. Checks read what the widgets show;
 // only the public variables come from the program itself. The caller has
 // created the QApplication, on the offscreen platform.
-std::unique_ptr<Driver> make_widget_driver(DialogPort& dialogs, FilePort& files);
+std::unique_ptr<Driver> make_widget_driver(DialogPort& dialogs, FilePort& files, KeptSettings& kept);
 
 }  // namespace aquamere::scenario

@@ -75,7 +75,8 @@ std::string align_name(HWND control) {
 
 class Win32Driver : public Driver {
  public:
-  Win32Driver(DialogPort& dialogs, FilePort& files) : program_(dialogs, files), desktop_(program_) {
+  Win32Driver(DialogPort& dialogs, FilePort& files, KeptSettings& kept)
+      : program_(dialogs, files, kept), desktop_(program_) {
     settle();
   }
 
@@ -179,7 +180,7 @@ class Win32Driver : public Driver {
   }
 
   std::string variable(const std::string& name) override { return variable_text(program_.state(), name); }
-  std::string report_path() override { return scenario::report_path(program_.state()); }
+  std::string report_path() override { return scenario::report_path(program_); }
 
  private:
   // Lets the front end finish what the last step started, windows it
@@ -247,8 +248,8 @@ class Win32Driver : public Driver {
 
 }  // namespace
 
-std::unique_ptr<Driver> make_win32_driver(DialogPort& dialogs, FilePort& files) {
-  return std::make_unique<Win32Driver>(dialogs, files);
+std::unique_ptr<Driver> make_win32_driver(DialogPort& dialogs, FilePort& files, KeptSettings& kept) {
+  return std::make_unique<Win32Driver>(dialogs, files, kept);
 }
 
 int play_with_gui(int, char**, const Player& play) {

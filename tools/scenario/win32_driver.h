@@ -5,6 +5,7 @@
 #include "common/dialogs.h"
 #include "report/file_port.h"
 #include "scenario/driver.h"
+#include "settings/kept_settings.h"
 
 namespace aquamere::scenario {
 
@@ -14,6 +15,6 @@ namespace aquamere::scenario {
 // menu commands, keys through the accelerators with Ctrl held in the
 // keyboard state, the close box). Checks read what the controls show; only
 // the public variables come from the program itself.
-std::unique_ptr<Driver> make_win32_driver(DialogPort& dialogs, FilePort& files);
+std::unique_ptr<Driver> make_win32_driver(DialogPort& dialogs, FilePort& files, KeptSettings& kept);
 
 }  // namespace aquamere::scenario

@@ -1,5 +1,6 @@
 #include "soak/soak.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -14,6 +15,7 @@
 #include "report/disk_files.h"
 #include "report/journal.h"
 #include "report/report_codec.h"
+#include "soak/chain.h"
 #include "soak/texts.h"
 
 namespace aquamere::soak {
@@ -72,7 +74,8 @@ std::string scenario_line(const Step& s) {
 
 const char* const report_paths[] = {"c:\\file.txt", "b.txt", "missing/x.txt", ".", "/dev/full"};
 const char* const written_paths[] = {"c:\\file.txt", "b.txt"};
-const char* const refusals[] = {"  条件不足", "请先给出户当量(节点当量)", "户当量过大"};
+const char* const refusals[] = {"  条件不足", "请先给出户当量(节点当量)", "户当量过大", "无法撤销上一管段：",
+                                "无法继续计算："};
 
 // Names what differs between two program states, for the report of a
 // broken rule.
@@ -136,11 +139,12 @@ class Soak {
     if (roll < 70)
       return {Step::Verb::Click, "frmmain",
               pick<std::string>({"mnuset", "mnufs", "mnuclear", "mnulook", "mnukill", "mnuexport", "mnudj",
-                                 "mnuuo1", "mnuv", "mnua", "mnuabout", "mnuds"}),
+                                 "mnuuo1", "mnuv", "mnua", "mnuabout", "mnuds", "mnuundo", "mnuundo",
+                                 "mnuresume"}),
               ""};
     if (roll < 75)
       return {Step::Verb::Key, "frmmain", "",
-              pick<std::string>({"F1", "F2", "F5", "F7", "Ctrl+A", "Ctrl+C", "Ctrl+S", "Ctrl+V"})};
+              pick<std::string>({"F1", "F2", "F5", "F7", "Ctrl+A", "Ctrl+C", "Ctrl+S", "Ctrl+V", "Ctrl+Z"})};
     if (roll < 90 && open("frmset")) return settings_step();
     if (roll < 95 && open("frmv")) return {Step::Verb::Type, "frmv", "Text1", random_text(random_)};
     for (const char* window : {"frmlookover", "frmset", "frma", "Frmdj2", "Fmuo", "frmv", "frmabout"}) {
@@ -228,7 +232,13 @@ class Soak {
     const double counter = strict_number(program_.find_window("frmmain")->text("lab_3"), "");
     const bool reset = resets(s);
     const bool clears_report = s.verb == Step::Verb::Click && s.control == "mnukill";
+    const bool undoes = (s.verb == Step::Verb::Click && s.control == "mnuundo") ||
+                        (s.verb == Step::Verb::Key && s.text == "Ctrl+Z");
+    const bool resumes = s.verb == Step::Verb::Click && s.control == "mnuresume";
     const std::string current_path = report_path();
+    const bool written = std::ranges::find(written_paths, current_path) != std::end(written_paths);
+    const std::string report_before = undoes && written ? whole_file(current_path) : "";
+    const std::string journal_before = undoes && written ? whole_file(journal::path_for(current_path)) : "";
     try {
       perform(s);
     } catch (const std::exception& error) {
@@ -246,14 +256,48 @@ class Soak {
                       difference(expected, program_.state()));
       }
     }
+    const bool done = dialogs_.messages.empty() && dialogs_.failures.empty();
+    if (undoes && done && !check_undone(current_path, report_before, journal_before)) return false;
     long segments = 0;
     if (!check_reports(clears_report ? current_path : "", segments)) return false;
+    if ((segments > 0 || (resumes && done)) && !check_taken_up(current_path)) return false;
+    if ((undoes || resumes) && done) return true;
     const double now = strict_number(program_.find_window("frmmain")->text("lab_3"), "");
     const double want = (reset ? 0 : counter) + static_cast<double>(segments);
     if (now != want) {
       return broken("the segment counter shows " + number_text(now) + ", segments written say " +
                     number_text(want));
     }
+    return true;
+  }
+
+  // An undo takes the last segment line out of the report, the lines after
+  // it staying, and the last record out of its journal; what is known of
+  // both files starts from there.
+  bool check_undone(const std::string& path, const std::string& report, const std::string& journal) {
+    const std::string report_now = whole_file(path);
+    const std::string journal_now = whole_file(journal::path_for(path));
+    if (report_now != without_last_segment(report)) return broken("undoing changed " + path + " otherwise");
+    if (journal_now != without_last_line(journal)) return broken("undoing changed the journal otherwise");
+    Known& known = known_[path];
+    known.size = report_now.size();
+    known.tail = report_now.substr(report_now.size() > 64 ? report_now.size() - 64 : 0);
+    known.journal_size = journal_now.size();
+    return true;
+  }
+
+  // After a segment the window is the one a program started afresh shows
+  // once it has taken up the chain of the report.
+  bool check_taken_up(const std::string& path) {
+    ProgramState next_day;
+    const std::string refused = take_up(path, next_day);
+    if (!refused.empty()) return broken("the chain of " + path + " cannot be taken up: " + refused);
+    const ProgramState& today = program_.state();
+    const bool same =
+        next_day.windows.at("frmmain") == today.windows.at("frmmain") && next_day.main == today.main &&
+        next_day.coef_i == today.coef_i && next_day.book.book_ng == today.book.book_ng &&
+        next_day.book.book_qg == today.book.book_qg && next_day.book.book_hsum == today.book.book_hsum;
+    if (!same) return broken("the chain taken up differs: " + difference(today, next_day));
     return true;
   }
 
@@ -265,7 +309,7 @@ class Soak {
   bool refused() const {
     for (const std::string& text : dialogs_.messages) {
       for (const char* refusal : refusals) {
-        if (text == refusal) return true;
+        if (text.starts_with(refusal)) return true;
       }
     }
     return false;
