@@ -300,10 +300,17 @@ std::optional<std::uintmax_t> DiskFiles::size(const std::string& path) {
   fail("无法读取", path, errno, false);
 }
 
+// By name, without opening the file: two calls to the system where
+// opening, checking, cutting and closing took four. Undo cuts two files,
+// and the calls are most of its time.
 void DiskFiles::cut(const std::string& path, std::uintmax_t size) {
-  OpenFile file(path, O_WRONLY);
-  file.truncate(size);
-  file.close();
+  struct stat status {};
+  if (::stat(path.c_str(), &status) != 0) fail("无法打开", path, errno, false);
+  if (S_ISDIR(status.st_mode)) fail("无法打开", path, EISDIR);
+  if (!S_ISREG(status.st_mode)) return;  // a device keeps what it has
+  while (::truncate(path.c_str(), static_cast<off_t>(size)) != 0) {
+    if (errno != EINTR) fail("无法写入", path, errno);
+  }
 }
 
 }  // namespace aquamere
