@@ -198,15 +198,10 @@ std::optional<SegmentRecord> record_of(const json& j) {
   const std::string command = text_of(j, "command");
   const json& loss = member(j, "loss");
   if (!member(j, "line").is_string() || !member(loss, "running").is_number()) return std::nullopt;
+  const std::optional<Command> named = command_named(command);
+  if (!named) return std::nullopt;
   SegmentRecord r;
-  bool known = false;
-  for (const auto& [value, name] : command_names) {
-    if (command == name) {
-      r.command = value;
-      known = true;
-    }
-  }
-  if (!known) return std::nullopt;
+  r.command = *named;
   if (r.command != Command::Repeat) r.calculation = calculation_of(j);
   r.label = text_of(j, "label");
   r.line = text_of(j, "line");
@@ -227,6 +222,13 @@ std::string_view alignment_name(Align align) {
     if (value == align) return name;
   }
   return {};
+}
+
+std::optional<SegmentRecord::Command> command_named(std::string_view name) {
+  for (const auto& [value, known] : command_names) {
+    if (name == known) return value;
+  }
+  return std::nullopt;
 }
 
 std::string line_of(const SegmentRecord& record) {

@@ -25,6 +25,7 @@ inline constexpr std::pair<SegmentRecord::Command, std::string_view> command_nam
 inline constexpr std::pair<Align, std::string_view> alignment_names[] = {
     {Align::Left, "left"}, {Align::Right, "right"}, {Align::Center, "center"}};
 std::string_view alignment_name(Align align);
+std::optional<SegmentRecord::Command> command_named(std::string_view name);
 
 // The record as one line of JSON, with its line end.
 std::string line_of(const SegmentRecord& record);

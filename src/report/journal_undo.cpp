@@ -58,16 +58,11 @@ std::optional<SegmentRecord> record_to_undo(std::string_view line) {
   if (!document) return std::nullopt;
   const JsonNode root = document->root();
   if (!root["line"].is(Kind::String) || !root["before"].is(Kind::Object)) return std::nullopt;
-  SegmentRecord r;
   const std::optional<std::string> command = root["command"].text();
-  bool known = false;
-  for (const auto& [value, name] : command_names) {
-    if (command == name) {
-      r.command = value;
-      known = true;
-    }
-  }
-  if (!known) return std::nullopt;
+  const std::optional<SegmentRecord::Command> named = command ? command_named(*command) : std::nullopt;
+  if (!named) return std::nullopt;
+  SegmentRecord r;
+  r.command = *named;
   if (r.command != SegmentRecord::Command::Repeat) r.calculation = typed_alpha_c(root);
   r.label = text_of(root["label"]);
   r.line = text_of(root["line"]);

@@ -60,30 +60,8 @@ titled() {
   done
   return 0
 }
-wait_for_title() {
-  for _ in $(seq 50); do
-    [ -n "$(titled "$1")" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
+source "$(dirname "$0")/../frontend/keys_after_a_message.sh"
 
-# 户当量 (t_Ng, twips 4560, 1440 under the menu bar), empty: F5 says so.
+# 户当量 (t_Ng, twips 4560, 1440 under the menu bar).
 xdotool windowfocus --sync "$main"
-xdotool mousemove --window "$main" 332 126 click 1
-sleep 0.3
-xdotool key F5
-wait_for_title Aquamere || { echo "FAIL: F5 with 户当量 empty showed no message" >&2; exit 1; }
-xdotool key Return
-sleep 0.5
-[ -z "$(titled Aquamere)" ] || { echo "FAIL: Enter did not close the message" >&2; exit 1; }
-# The digit lands in 户当量, so that F5 now computes without a message.
-xdotool type 4
-xdotool key F5
-if wait_for_title Aquamere; then
-  echo "FAIL: the digit typed after the message did not reach 户当量" >&2
-  exit 1
-fi
-xdotool key F2
-wait_for_title 计算参数设置 || { echo "FAIL: F2 after the message opened no settings" >&2; exit 1; }
-echo "After a message a digit lands in the box that had the focus and F2 opens the settings"
+keys_after_a_message "$main" 332 126

@@ -1,9 +1,7 @@
 #!/usr/bin/env bash
 # aquamere.exe under Wine on the virtual display of the Windows tests,
-# driven by real X input (xdotool), as a user's keyboard drives it: with
-# 户当量 empty F5 shows "请先给出户当量(节点当量)"; Enter closes it, and the
-# keys go where they went before it: a digit lands in 户当量 (F5 then
-# computes without a message) and F2 opens 计算参数设置.
+# driven by real X input (xdotool), as a user's keyboard drives it: after a
+# message box the keys go where they went before it.
 #   real_input.sh AQUAMERE.EXE WINE-RUN     (run alone by CTest)
 set -euo pipefail
 program=$(realpath "$1") wine_run=$(realpath "$2")
@@ -24,13 +22,7 @@ titled() {
   for w in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do echo "$w"; done
   return 0
 }
-wait_for_title() {
-  for _ in $(seq 50); do
-    [ -n "$(titled "$1")" ] && return 0
-    sleep 0.1
-  done
-  return 1
-}
+source "$(dirname "$0")/../frontend/keys_after_a_message.sh"
 
 # Asked again while windows still come and go: a window that goes while
 # xdotool walks the tree fails the walk.
@@ -48,22 +40,5 @@ border=$(((WIDTH - 481) / 2))
 top=$((HEIGHT - 240 - border))
 xdotool windowfocus --sync "$main"
 
-
-# 户当量 (t_Ng, twips 4560, 1440 of the client area), empty: F5 says so.
-xdotool mousemove --window "$main" $((border + 332)) $((top + 105)) click 1
-sleep 0.3
-xdotool key F5
-wait_for_title Aquamere || { echo "FAIL: F5 with 户当量 empty showed no message" >&2; exit 1; }
-xdotool key Return
-sleep 0.5
-[ -z "$(titled Aquamere)" ] || { echo "FAIL: Enter did not close the message" >&2; exit 1; }
-# The digit lands in 户当量, so that F5 now computes without a message.
-xdotool type 4
-xdotool key F5
-if wait_for_title Aquamere; then
-  echo "FAIL: the digit typed after the message did not reach 户当量" >&2
-  exit 1
-fi
-xdotool key F2
-wait_for_title 计算参数设置 || { echo "FAIL: F2 after the message opened no settings" >&2; exit 1; }
-echo "After a message a digit lands in the box that had the focus and F2 opens the settings"
+# 户当量 (t_Ng, twips 4560, 1440 of the client area).
+keys_after_a_message "$main" $((border + 332)) $((top + 105))
