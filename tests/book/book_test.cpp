@@ -48,6 +48,10 @@ class Edited : public Book {
     line_of(bytes(), label, line);
     bytes().replace(bytes().find(line), line.size(), change(line));
   }
+  // The line with "见注1" (in GBK) typed after it, after the blanks given.
+  static std::string with_remark(std::string line, const std::string& blanks) {
+    return line.insert(line.size() - 2, blanks + "\xBC\xFB\xD7\xA2" + "1");
+  }
   Sheet sheet() { return make_book(segments(), report).sheets.front(); }
   static int row_of(const Sheet& sheet, const std::string& label) {
     for (std::size_t r = 0; r < sheet.rows.size(); ++r) {
@@ -83,12 +87,7 @@ TEST_F(Edited, PairsLinesTolerantlyAndSaysWhereTheyDiffer) {
        [](const std::string& line) { return line.substr(0, line.find_last_not_of(" \r\n") + 1) + "\r"; });
   edit("2-3", [](std::string line) { return line.replace(line.find("De") + 2, 2, "99"); });
   edit("4-5", [](const std::string&) { return std::string(); });
-  edit("5-6", [](std::string line) {
-    line.insert(line.size() - 2,
-                "    \xBC\xFB\xD7\xA2"
-                "1");
-    return line;
-  });
+  edit("5-6", [](const std::string& line) { return with_remark(line, "    "); });
   const ReportSegments book = segments();
   ASSERT_EQ(book.segments.size(), 5u);
   const Pairing expected[] = {Pairing::Same, Pairing::Differs, Pairing::Same, Pairing::NoLine,
@@ -111,12 +110,7 @@ TEST_F(Edited, TotalsAreFormulasOfTheRows) {
   click("cmdjsmll");
   type("t_nguo", " " + text("t_nguo") + " ");
   double_click("");
-  edit("3-4", [](std::string line) {
-    line.insert(line.size() - 2,
-                "\xBC\xFB\xD7\xA2"
-                "1");
-    return line;
-  });
+  edit("3-4", [](const std::string& line) { return with_remark(line, ""); });
   const Sheet s = sheet();
   const int last = row_of(s, "3-4");
   EXPECT_EQ(s.rows[static_cast<std::size_t>(last)][Method].value, CellValue(std::string("重复")));

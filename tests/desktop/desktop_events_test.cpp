@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -27,31 +26,6 @@ void type_over(QLineEdit* box, const QString& text) {
   QTest::keyClicks(box, text);
 }
 
-TEST_F(DesktopEvents, TypingReachesTheProgramAndItsResultsShow) {
-  const unsigned long before = program.revision();
-  type_over(widget<QLineEdit>("frmmain", "t_Ng"), "2.5");
-  type_over(widget<QLineEdit>("frmmain", "t_fz"), "4");
-  EXPECT_EQ(main_text("t_Ng"), "2.5");
-  EXPECT_EQ(widget<QLineEdit>("frmmain", "t_ngz")->text(), "10");
-  EXPECT_EQ(program.revision(), before + 4);  // one change per key, "4" replacing "1" is one key
-}
-
-TEST_F(DesktopEvents, CoefficientPresetsFollowTheCheckBox) {
-  type_over(widget<QLineEdit>("frmmain", "t_ky"), "0.7");
-  type_over(widget<QLineEdit>("frmmain", "t_ay"), "9");
-  QTest::mouseClick(widget<QCheckBox>("frmmain", "chk_j"), Qt::LeftButton, {}, QPoint(6, 8));
-  EXPECT_TRUE(widget<QCheckBox>("frmmain", "chk_j")->isChecked());
-  EXPECT_EQ(program.find_window("frmmain")->value("chk_j"), 1);
-  EXPECT_EQ(widget<QLineEdit>("frmmain", "t_ky")->text(), "0");
-  EXPECT_EQ(widget<QLineEdit>("frmmain", "t_ay")->text(), "2.5");
-
-  type_over(widget<QLineEdit>("frmmain", "t_ay"), "3");
-  QTest::mouseClick(widget<QCheckBox>("frmmain", "chk_j"), Qt::LeftButton, {}, QPoint(6, 8));
-  EXPECT_FALSE(widget<QCheckBox>("frmmain", "chk_j")->isChecked());
-  EXPECT_EQ(widget<QLineEdit>("frmmain", "t_ky")->text(), "0.005");
-  EXPECT_EQ(widget<QLineEdit>("frmmain", "t_ay")->text(), "1.1");
-}
-
 TEST_F(DesktopEvents, ExitWithTheViewerOpenClosesTheMainWindowOnly) {
   disk.files["c:\\file.txt"] = "";
   choose("mnulook");
@@ -65,34 +39,6 @@ TEST_F(DesktopEvents, ExitWithTheViewerOpenClosesTheMainWindowOnly) {
   settle();
   EXPECT_EQ(window("frmlookover"), nullptr);
   EXPECT_TRUE(ended);
-}
-
-TEST_F(DesktopEvents, VelocityTableComesBackAfterTypingClosingAndReopening) {
-  choose("mnuv");
-  auto* box = widget<QPlainTextEdit>("frmv", "Text1");
-  const QString table = box->toPlainText();
-  EXPECT_EQ(table.split('\n').size(), 4);  // three lines, each ended
-  EXPECT_TRUE(table.startsWith(QString(44, '-') + "\n公称直径(mm)   15-20"));
-  box->setFocus();
-  QTest::keyClicks(box, "x");
-  EXPECT_EQ(program.find_window("frmv")->text("Text1"), from_qt(box->toPlainText()));
-  EXPECT_NE(box->toPlainText(), table);
-
-  window("frmv")->close();
-  settle();
-  EXPECT_EQ(window("frmv"), nullptr);
-  choose("mnuv");
-  EXPECT_EQ(widget<QPlainTextEdit>("frmv", "Text1")->toPlainText(), table);
-}
-
-TEST_F(DesktopEvents, DoubleClicksReachTextBoxesAndTheBackgroundButNotLabels) {
-  type_over(widget<QLineEdit>("frmmain", "t_Ng"), "3");
-  QTest::mouseDClick(widget<QLabel>("frmmain", "Label5"), Qt::LeftButton);
-  EXPECT_EQ(widget<QLabel>("frmmain", "lab_2")->text(), "0");
-  QTest::mouseDClick(window("frmmain")->client(), Qt::LeftButton, {}, QPoint(2, 2));  // repeat segment
-  EXPECT_EQ(widget<QLabel>("frmmain", "lab_2")->text(), "1-2");
-  QTest::mouseDClick(widget<QLineEdit>("frmmain", "txtsave"), Qt::LeftButton);  // resets the sums
-  EXPECT_EQ(widget<QLabel>("frmmain", "lab_2")->text(), "0");
 }
 
 // The window the program brings to the front is raised once; the user's

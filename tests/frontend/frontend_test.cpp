@@ -34,14 +34,6 @@ TEST(MenuKeys, ReadsTheLayoutsShortcuts) {
   EXPECT_FALSE(edits_text(MenuKey{.letter = 'S', .ctrl = true}));
 }
 
-TEST_F(ProgramTest, TheMainWindowsTenShortcutsAndThreeMenus) {
-  const auto shortcuts = menu_shortcuts(main());
-  ASSERT_EQ(shortcuts.size(), 10u);
-  EXPECT_EQ(shortcuts.front().item, "mnuset");
-  EXPECT_EQ(shortcuts.back().item, "mnuds");
-  EXPECT_EQ(menu_holders(main()), (std::set<std::string_view>{"mnufile", "mnubook", "mnuhelp"}));
-}
-
 // The settings dialog's focus goes first to the material it selects, and
 // Tab walks one frame's options after the other.
 TEST_F(ProgramTest, TabOrderSkipsFramesAndLabels) {

@@ -64,14 +64,5 @@ TEST_F(EventDoor, AReportKeptForAdministratorsIsRefusedWithTheWayOut) {
                                      "请在“计算 → 设置参数”中把计算书保存路径改到自己的文件夹。"});
 }
 
-TEST_F(EventDoor, EventsReachOnlyOpenWindowsAndTheRunEndsWithTheLast) {
-  EXPECT_THROW(program.click("frmset", "cmddone"), std::invalid_argument);
-  EXPECT_THROW(program.type("frmmain", "no_such_box", "1"), std::invalid_argument);
-  EXPECT_THROW(program.type("frmmain", "lab_3", "1"), std::invalid_argument);
-  program.close("frmmain");
-  EXPECT_EQ(program.find_window("frmmain"), nullptr);
-  EXPECT_FALSE(program.running());
-}
-
 }  // namespace
 }  // namespace aquamere

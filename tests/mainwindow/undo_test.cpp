@@ -1,7 +1,6 @@
 // Undo and resume work from the report's journal alone: undoing a day's
 // segments goes back through the very windows the designer saw before
-// each, calculating them again writes the same report and journal, and a
-// chain taken up the next day is the chain left the day before.
+// each, and calculating them again writes the same report and journal.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -121,34 +120,6 @@ TEST_F(Undo, GoesBackSegmentBySegmentAndForwardAgainToTheSameFiles) {
   play_day(2);
   EXPECT_EQ(disk.files, files_after_day);
   EXPECT_EQ(window(), after_day);
-}
-
-// The next morning the chain is taken up as it was left, and undone as in
-// the session that wrote it.
-TEST_F(Undo, ResumeTakesUpTheChainAndUndoesItAsTheDayBefore) {
-  play_day();
-  const Window after_day = window();
-  ScriptedDialogs next_dialogs;
-  Program next_day{next_dialogs, disk};
-  next_day.click("frmmain", "mnuresume");
-  EXPECT_TRUE(next_dialogs.shown().empty());
-  EXPECT_EQ(window_of(next_day), after_day);
-
-  const auto files = disk.files;
-  next_day.click("frmmain", "cmdjsmll");
-  const auto next_files = disk.files;
-  disk.files = files;
-  click("cmdjsmll");
-  EXPECT_EQ(disk.files, next_files);
-  next_day.click("frmmain", "mnuundo");
-  EXPECT_EQ(window_of(next_day), after_day);
-  for (std::size_t i = before.size(); i-- > 0;) {
-    next_day.click("frmmain", "mnuundo");
-    if (before[i]) {
-      EXPECT_EQ(window_of(next_day), *before[i]) << "segment " << i + 1;
-    }
-  }
-  EXPECT_EQ(next_dialogs.messages(), std::vector<std::string>{});
 }
 
 // Two segments of a group of 4 in a fresh report.

@@ -23,21 +23,38 @@ TEST_F(DiskFilesTest, DevicesAndPipesAreNoReports) {
   EXPECT_THROW(disk.append(pipe, "a\r\n"), Failure);  // nobody reads it: fails, never hangs
 }
 
+// While one lives, the system lets a file grow to 12 bytes at most, as a
+// nearly full disk would.
+class TwelveByteFiles {
+ public:
+  TwelveByteFiles() : handler_(std::signal(SIGXFSZ, SIG_IGN)) {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit tight = saved_;
+    tight.rlim_cur = 12;
+    setrlimit(RLIMIT_FSIZE, &tight);
+  }
+  ~TwelveByteFiles() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, handler_);
+  }
+  TwelveByteFiles(const TwelveByteFiles&) = delete;
+  TwelveByteFiles& operator=(const TwelveByteFiles&) = delete;
+
+ private:
+  rlimit saved_{};
+  void (*handler_)(int);
+};
+
 // The disk takes the first bytes of a segment line, then refuses the rest
 // (here through the file-size limit): the half line is cut away again.
 TEST_F(DiskFilesTest, WriteFailingPartWayLeavesTheEarlierLinesAlone) {
   const std::string file = path("book.txt");
   disk.append(file, "first\r\n");
-  rlimit saved{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit tight = saved;
-  tight.rlim_cur = 12;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
-  EXPECT_FAILURE(disk.append(file, " 0-1          12.5\r\n"),
-                 "无法写入计算书“" + file + "”：文件超出了系统允许的大小。");
-  setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, old_handler);
+  {
+    const TwelveByteFiles limit;
+    EXPECT_FAILURE(disk.append(file, " 0-1          12.5\r\n"),
+                   "无法写入计算书“" + file + "”：文件超出了系统允许的大小。");
+  }
   EXPECT_EQ(contents(file), "first\r\n");
 }
 
@@ -46,16 +63,11 @@ TEST_F(DiskFilesTest, WriteFailingPartWayLeavesTheEarlierLinesAlone) {
 TEST_F(DiskFilesTest, AReplaceThatFailsLeavesTheOldFileAndNoOther) {
   const std::string file = path("book.xlsx");
   disk.replace_atomically(file, "old book");
-  rlimit saved{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit tight = saved;
-  tight.rlim_cur = 12;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tight), 0);
-  EXPECT_FAILURE(disk.replace_atomically(file, std::string(100, 'x')),
-                 "无法写入计算书“" + file + "”：文件超出了系统允许的大小。");
-  setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, old_handler);
+  {
+    const TwelveByteFiles limit;
+    EXPECT_FAILURE(disk.replace_atomically(file, std::string(100, 'x')),
+                   "无法写入计算书“" + file + "”：文件超出了系统允许的大小。");
+  }
   EXPECT_EQ(contents(file), "old book");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.string()), {}), 1);
   EXPECT_FAILURE(disk.replace_atomically("/dev/null", "x"),

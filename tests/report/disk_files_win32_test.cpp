@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-#include <atomic>
-#include <thread>
 
 #include "common/wide_text.h"
 #include "disk_files_fixture.h"
@@ -96,51 +94,6 @@ TEST_F(DiskFilesTest, LongPathsWorkOrAreNamedTooLong) {
   } catch (const Failure& failure) {
     EXPECT_TRUE(std::string(failure.what()).ends_with("”：路径太长。")) << failure.what();
   }
-}
-
-// The program tells Windows that it takes paths longer than MAX_PATH.
-TEST(Manifest, DeclaresLongPathAwareness) {
-  HMODULE program = LoadLibraryExW(AQUAMERE_PROGRAM, nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  ASSERT_NE(program, nullptr);
-  HRSRC found = FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
-  ASSERT_NE(found, nullptr);
-  const std::string manifest(static_cast<const char*>(LockResource(LoadResource(program, found))),
-                             SizeofResource(program, found));
-  FreeLibrary(program);
-  EXPECT_NE(
-      manifest.find("<longPathAware xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">true"
-                    "</longPathAware>"),
-      std::string::npos);
-}
-
-// Another program appends to the report all the while (a log of its own,
-// say): every line the port appends lands at the end of the file, none over
-// the other program's.
-// Wine 8 seeks to the end and writes there for every appending handle, so
-// two of them can still overlap: the test runs on Windows itself.
-TEST_F(DiskFilesTest, AppendsLandAtTheEndWhateverElseWritesTheFile) {
-  if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr)
-    GTEST_SKIP() << "Wine does not append atomically through an appending handle";
-  const std::string file = path("shared.txt");
-  disk.append(file, "");
-  std::atomic<bool> done = false;
-  std::uintmax_t theirs = 0;
-  std::thread other([&] {
-    HANDLE handle = CreateFileW(to_wide(file).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, 0, nullptr);
-    const std::string line = std::string(30, 'y') + "\r\n";
-    OVERLAPPED end{};
-    end.Offset = end.OffsetHigh = 0xFFFFFFFF;
-    for (DWORD n = 0; !done; theirs += n)
-      WriteFile(handle, line.data(), static_cast<DWORD>(line.size()), &n, &end);
-    CloseHandle(handle);
-  });
-  const std::string line = std::string(50, 'x') + "\r\n";
-  constexpr int ours = 300;
-  for (int i = 0; i < ours; ++i) disk.append(file, line);
-  done = true;
-  other.join();
-  EXPECT_EQ(contents(file).size(), ours * line.size() + theirs);
 }
 
 }  // namespace

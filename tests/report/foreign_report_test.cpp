@@ -60,14 +60,6 @@ TEST_F(ForeignReport, OneMegabyteLineViewsWhole) {
   EXPECT_EQ(lines[0].size(), 1u << 20);
 }
 
-TEST_F(ForeignReport, MillionShortLinesView) {
-  std::string bytes;
-  for (int i = 0; i < 1000000; ++i) bytes += "a\r\n";
-  write(bytes);
-  const auto& lines = view();
-  EXPECT_EQ(lines.size(), 1000000u + 5u);  // the file's lines, then the summary
-}
-
 TEST_F(ForeignReport, OverlongPathIsAFailureTheProgramSurvives) {
   program.type("frmset", "txtfile", std::string(4000, 'p'));
   program.click("frmmain", "mnulook");

@@ -13,22 +13,6 @@ TEST(ScenarioScript, SplitsTokensAndReadsQuotedEscapes) {
   EXPECT_EQ(tokenize(R"(type frmset.txtfile c:\file.txt)").back(), R"(c:\file.txt)");
 }
 
-TEST(ScenarioScript, MalformedLinesNameFileAndLine) {
-  const auto error_of = [](const std::string& text) {
-    try {
-      parse_script(text, "a.scn");
-    } catch (const ScriptError& error) {
-      return std::string(error.what());
-    }
-    return std::string("no error");
-  };
-  EXPECT_EQ(error_of("type t_Ng 4\nexpect t_Ng \"4"), "a.scn:2: unterminated quote");
-  EXPECT_EQ(error_of("\n# fine\nfrobnicate x"), "a.scn:3: unknown step frobnicate");
-  EXPECT_EQ(error_of("type t_Ng"), "a.scn:1: wrong number of arguments for type");
-  EXPECT_EQ(error_of(R"(answer "\q")"), "a.scn:1: unknown escape \\q");
-  EXPECT_EQ(error_of(R"(answer "a"b)"), "a.scn:1: text after a closing quote");
-}
-
 TEST(ScenarioScript, SkipsBlankAndCommentLines) {
   const auto steps = parse_script("\n  # comment\r\nclick cmdjsmll\r\n\nexpect-list List1\n", "a.scn");
   ASSERT_EQ(steps.size(), 2u);
