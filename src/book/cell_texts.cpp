@@ -4,6 +4,8 @@
 #include <cmath>
 #include <optional>
 
+#include "common/utf8.h"
+
 namespace aquamere::book {
 namespace {
 
@@ -21,44 +23,17 @@ struct Decoded {
 };
 
 Decoded decode(std::string_view text, std::size_t at) {
-  const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[at + i]); };
-  const unsigned char lead = byte(0);
-  if (lead < 0x80) return {lead, 1};
-  const std::size_t length = lead >= 0xC2 && lead < 0xE0   ? 2
-                             : lead >= 0xE0 && lead < 0xF0 ? 3
-                             : lead >= 0xF0 && lead < 0xF5 ? 4
-                                                           : 0;
-  if (length == 0 || at + length > text.size()) return {std::nullopt, 1};
+  const std::size_t length = utf8_length(text.substr(at));
+  if (length == 0) return {std::nullopt, 1};
+  const auto lead = static_cast<unsigned char>(text[at]);
+  if (length == 1) return {lead, 1};
   char32_t c = lead & (0x7F >> length);
-  for (std::size_t i = 1; i < length; ++i) {
-    if ((byte(i) & 0xC0) != 0x80) return {std::nullopt, 1};
-    c = (c << 6) | (byte(i) & 0x3F);
-  }
-  const char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (c < least[length] || c > 0x10FFFF || (c >= 0xD800 && c < 0xE000)) return {std::nullopt, 1};
+  for (std::size_t i = 1; i < length; ++i) c = (c << 6) | (static_cast<unsigned char>(text[at + i]) & 0x3F);
   return {c, length};
 }
 
 bool allowed_in_xml(char32_t c) {
   return c == '\t' || c == '\n' || c == '\r' || (c >= 0x20 && c != 0xFFFE && c != 0xFFFF);
-}
-
-void append(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
 }
 
 // Calls `each` with every character of a clean text.
@@ -115,7 +90,7 @@ std::string clean_text(std::string_view text) {
   if (is_clean(text)) return std::string(text);
   std::string out;
   out.reserve(text.size());
-  for_each_character(text, [&](char32_t c) { append(out, allowed_in_xml(c) ? c : replacement); });
+  for_each_character(text, [&](char32_t c) { append_utf8(out, allowed_in_xml(c) ? c : replacement); });
   return out;
 }
 
@@ -167,7 +142,7 @@ std::string sheet_name(std::string_view wanted, std::string_view suffix,
     const bool forbidden =
         !allowed_in_xml(c) || c < 0x20 ||
         (c < 0x80 && forbidden_in_names.find(static_cast<char>(c)) != std::string_view::npos);
-    append(base, forbidden || (base.empty() && c == '\'') ? U'_' : c);
+    append_utf8(base, forbidden || (base.empty() && c == '\'') ? U'_' : c);
   });
   const std::size_t room = longest_sheet_name - utf16_length(suffix);
   // Appended part by part: GCC 12 at -O3 takes the chained `+` for an

@@ -6,12 +6,12 @@
 
 #include "report/journal.h"
 #include "report/report_codec.h"
+#include "report/report_text.h"
 
 namespace aquamere::book {
 namespace {
 
 constexpr std::string_view coefficient_lead = "局部阻力水头损失系数为";
-constexpr std::size_t zone_width = 14;
 
 // The percentage of a summary's third line, "局部阻力水头损失系数为25%，…".
 std::optional<std::string> summary_percent(std::string_view line) {
@@ -148,7 +148,7 @@ LineFields fields_of(std::string_view line) {
   if (size + 4 < tokens.size()) {
     std::size_t flow = size - 1;
     for (std::size_t i = size - 1; i >= 2; --i) {
-      if (tokens[i].column % zone_width == 0) flow = i;
+      if (tokens[i].column % report::zone_width == 0) flow = i;
     }
     f.fields[FieldLabel] = text(0, 0);
     f.fields[FieldSumNg] = text(1, flow - 1);

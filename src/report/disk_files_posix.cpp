@@ -124,8 +124,7 @@ class OpenFile {
   }
 
   // A report is read only from a plain file: a device such as /dev/zero or
-  // /dev/full never ends, and a pipe may never deliver.
-  // Its size.
+  // /dev/full never ends, and a pipe may never deliver. Returns its size.
   std::uintmax_t require_plain_file() {
     struct stat status {};
     if (::fstat(fd_, &status) != 0) fail("无法读取", path_, errno);
@@ -135,14 +134,6 @@ class OpenFile {
   }
 
   bool exists() const { return fd_ >= 0; }
-
-  // Cuts a plain file back to `size` bytes; a device keeps what it has.
-  void truncate(std::uintmax_t size) {
-    struct stat status {};
-    if (::fstat(fd_, &status) != 0) fail("无法写入", path_, errno);
-    if (!S_ISREG(status.st_mode)) return;
-    if (::ftruncate(fd_, static_cast<off_t>(size)) != 0) fail("无法写入", path_, errno);
-  }
 
   // The last `count` bytes of a plain file and its size.
   FileTail read_tail(std::uintmax_t count) {

@@ -49,25 +49,6 @@ std::optional<std::pair<unsigned, std::size_t>> escaped_code(std::string_view te
   return std::pair{0x10000 + ((*unit - 0xD800) << 10) + (*low - 0xDC00), std::size_t{11}};
 }
 
-void append_utf8(std::string& out, unsigned code) {
-  const auto byte = [&](unsigned bits) { out += static_cast<char>(bits); };
-  if (code < 0x80) {
-    byte(code);
-  } else if (code < 0x800) {
-    byte(0xC0 | code >> 6);
-    byte(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    byte(0xE0 | code >> 12);
-    byte(0x80 | (code >> 6 & 0x3F));
-    byte(0x80 | (code & 0x3F));
-  } else {
-    byte(0xF0 | code >> 18);
-    byte(0x80 | (code >> 12 & 0x3F));
-    byte(0x80 | (code >> 6 & 0x3F));
-    byte(0x80 | (code & 0x3F));
-  }
-}
-
 char unescaped(char c) {
   switch (c) {
     case 'b':

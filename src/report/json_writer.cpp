@@ -114,24 +114,23 @@ void JsonWriter::number(std::string_view key, const std::optional<double>& value
   null(key);
 }
 
-void JsonWriter::numbers(std::string_view key, std::span<const double> values) {
+template <typename T, typename Item>
+void JsonWriter::array(std::string_view key, std::span<const T> values, Item item) {
   member(key);
   text_ += '[';
   for (std::size_t i = 0; i < values.size(); ++i) {
     if (i > 0) text_ += ',';
-    plain_number(values[i]);
+    item(values[i]);
   }
   text_ += ']';
 }
 
+void JsonWriter::numbers(std::string_view key, std::span<const double> values) {
+  array(key, values, [this](double x) { plain_number(x); });
+}
+
 void JsonWriter::texts(std::string_view key, std::span<const std::string> values) {
-  member(key);
-  text_ += '[';
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    if (i > 0) text_ += ',';
-    quoted(values[i]);
-  }
-  text_ += ']';
+  array(key, values, [this](std::string_view text) { quoted(text); });
 }
 
 void JsonWriter::boolean(std::string_view key, bool value) {

@@ -49,6 +49,9 @@ class JsonWriter {
   void member(std::string_view key);
   void quoted(std::string_view text);
   void plain_number(double value);
+  // An array member, each of its values written by `item`.
+  template <typename T, typename Item>
+  void array(std::string_view key, std::span<const T> values, Item item);
 
   std::string text_;
   bool first_ = true;

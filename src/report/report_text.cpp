@@ -8,8 +8,6 @@
 namespace aquamere::report {
 namespace {
 
-constexpr std::size_t zone_width = 14;
-
 std::string rule(std::size_t hyphens) { return std::string(hyphens, '-'); }
 
 // The summary's last line.

@@ -36,6 +36,9 @@ bool is_summary_block(std::span<const std::string> lines);
 // text, a space: " 30 ", "-5 ", " 0.35 ". Empty gives no field at all.
 std::string printed_number(const Value& value);
 
+// The width of a print zone of a segment line, in print columns.
+inline constexpr std::size_t zone_width = 14;
+
 // Lays encoded fields out in print zones of 14 columns, one column per
 // byte, so that a Chinese character takes two. Each field starts at the
 // first zone boundary after the end of the field before it; a field that

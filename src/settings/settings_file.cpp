@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "common/failure.h"
+#include "common/utf8.h"
 #include "common/utf8_path.h"
-#include "report/json_text.h"
 
 namespace aquamere {
 namespace {

@@ -14,6 +14,7 @@
 #include "book/export_book.h"
 #include "common/failure.h"
 #include "report/file_port.h"
+#include "report/line_splitter.h"
 
 namespace {
 
@@ -29,15 +30,11 @@ class MemoryDisk : public FilePort {
   void append(const std::string& path, std::string_view bytes) override { files[path].append(bytes); }
   void replace(const std::string& path, std::string_view bytes) override { files[path] = bytes; }
   void replace_atomically(const std::string& path, std::string_view bytes) override { files[path] = bytes; }
+  // Cut into lines as the disk cuts a file it reads.
   void read_lines(const std::string& path, const std::function<void(std::string_view)>& line) override {
-    std::string_view rest = files.at(path);
-    while (!rest.empty()) {
-      const std::size_t end = rest.find('\n');
-      std::string_view text = rest.substr(0, end);
-      if (end != std::string_view::npos && text.ends_with('\r')) text.remove_suffix(1);
-      line(text);
-      rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
-    }
+    LineSplitter lines;
+    lines.feed(files.at(path), line);
+    lines.finish(line);
   }
   std::optional<FileTail> read_tail(const std::string& path, std::uintmax_t count) override {
     const auto file = files.find(path);
