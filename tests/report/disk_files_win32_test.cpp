@@ -5,7 +5,6 @@
 
 #include <windows.h>
 
-
 #include "common/wide_text.h"
 #include "disk_files_fixture.h"
 
