@@ -15,8 +15,8 @@
 #include "book/sheet.h"
 #include "book/workbook.h"
 #include "common/dialogs.h"
+#include "files/disk_files.h"
 #include "program/program.h"
-#include "report/disk_files.h"
 #include "report_files.h"
 
 namespace aquamere::bench {

@@ -15,8 +15,8 @@
 #include <vector>
 
 #include "common/dialogs.h"
+#include "files/disk_files.h"
 #include "program/program.h"
-#include "report/disk_files.h"
 #include "report/report_codec.h"
 #include "report_files.h"
 

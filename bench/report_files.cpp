@@ -11,8 +11,8 @@
 #include <system_error>
 
 #include "common/dialogs.h"
+#include "files/disk_files.h"
 #include "program/program.h"
-#include "report/disk_files.h"
 
 namespace aquamere::bench {
 namespace {

@@ -12,8 +12,8 @@
 #include "common/dialogs.h"
 #include "desktop/appearance.h"
 #include "desktop/desktop.h"
+#include "files/disk_files.h"
 #include "program/program.h"
-#include "report/disk_files.h"
 #include "report_files.h"
 
 namespace aquamere::bench {

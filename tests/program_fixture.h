@@ -10,8 +10,8 @@
 
 #include "common/dialogs.h"
 #include "common/failure.h"
+#include "files/file_port.h"
 #include "program/program.h"
-#include "report/file_port.h"
 
 namespace aquamere {
 

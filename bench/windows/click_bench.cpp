@@ -17,8 +17,8 @@
 
 #include "common/dialogs.h"
 #include "common/wide_text.h"
+#include "files/disk_files.h"
 #include "program/program.h"
-#include "report/disk_files.h"
 #include "timing.h"
 
 namespace aquamere::bench {

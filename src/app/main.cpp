@@ -9,7 +9,7 @@
 
 #include "book/export_book.h"
 #include "desktop/run_program.h"
-#include "report/disk_files.h"
+#include "files/disk_files.h"
 
 int main(int argc, char** argv) {
   if (argc > 1 && std::string(argv[1]) == "--export-book") {

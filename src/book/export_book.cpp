@@ -15,7 +15,7 @@
 #include "book/workbook.h"
 #include "common/convert.h"
 #include "common/failure.h"
-#include "report/journal.h"
+#include "journal/journal.h"
 
 namespace aquamere::book {
 namespace {

@@ -8,7 +8,7 @@
 #include "book/segments.h"
 #include "book/sheet.h"
 #include "book/worst_point.h"
-#include "report/file_port.h"
+#include "files/file_port.h"
 
 // The calculation book: an Excel workbook of the report in which every
 // number the program computed is a formula of the numbers it comes from,

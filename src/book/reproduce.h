@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <optional>
 
-#include "report/segment_record.h"
+#include "journal/segment_record.h"
 
 namespace aquamere::book {
 

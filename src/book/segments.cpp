@@ -4,7 +4,7 @@
 #include <deque>
 #include <unordered_map>
 
-#include "report/journal.h"
+#include "journal/journal.h"
 #include "report/report_codec.h"
 #include "report/report_text.h"
 

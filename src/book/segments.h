@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "report/file_port.h"
-#include "report/segment_record.h"
+#include "files/file_port.h"
+#include "journal/segment_record.h"
 
 namespace aquamere::book {
 

@@ -43,8 +43,9 @@ struct Control {
   Rect rect;
   int tab = -1;  // place in the tab order, -1 when it takes no focus
   Align align = Align::Left;
-  int value = 0;    // check box and option button: 0 or 1
-  ListItems items;  // list box lines
+  int value = 0;      // check box and option button: 0 or 1
+  ListItems items;    // list box lines
+  int selected = -1;  // list box: the line chosen, counted from 0; -1 for none
   bool multiline = false;
   std::optional<Font> font;
   std::string_view shortcut;  // menu item: "F2", "Ctrl+X" ...

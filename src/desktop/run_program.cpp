@@ -5,8 +5,8 @@
 #include "desktop/appearance.h"
 #include "desktop/desktop.h"
 #include "desktop/qt_dialogs.h"
+#include "files/disk_files.h"
 #include "program/program.h"
-#include "report/disk_files.h"
 #include "settings/settings_file.h"
 
 namespace aquamere {

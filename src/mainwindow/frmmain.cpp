@@ -48,6 +48,7 @@ void FrmMain::handle(const Event& event) {
       else if (c == "txtsave")
         cleardata();
       break;
+    case Event::Type::Select:  // the result lists answer no choice of a line
     case Event::Type::Close:
       break;
   }

@@ -5,8 +5,8 @@
 #include "common/failure.h"
 #include "common/numtext.h"
 #include "hydraulics/materials.h"
+#include "journal/journal.h"
 #include "mainwindow/frmmain.h"
-#include "report/journal.h"
 
 namespace aquamere {
 namespace {

@@ -159,6 +159,18 @@ void Program::double_click(std::string_view window, std::string_view control) {
   dispatch({Event::Type::DoubleClick, std::string(window), std::string(control)});
 }
 
+void Program::select(std::string_view window, std::string_view control, int row) {
+  Form& form = open_form(state_, window);
+  Control& list = control_of(form, control);
+  if (list.kind != Kind::ListBox) throw std::invalid_argument(std::string(control) + " is no list box");
+  if (row < 0 || static_cast<std::size_t>(row) >= list.items.size()) {
+    throw std::invalid_argument(std::string(control) + " has no line " + std::to_string(row + 1));
+  }
+  if (list.selected == row) return;
+  list.selected = row;
+  dispatch({Event::Type::Select, std::string(window), std::string(control)});
+}
+
 void Program::close(std::string_view window) {
   open_form(state_, window);
   dispatch({Event::Type::Close, std::string(window), ""});

@@ -10,10 +10,10 @@
 #include "common/event.h"
 #include "common/form.h"
 #include "common/window_host.h"
+#include "files/file_port.h"
 #include "mainwindow/frmmain.h"
 #include "mainwindow/main_vars.h"
 #include "report/book_vars.h"
-#include "report/file_port.h"
 #include "report/modfile.h"
 #include "settings/kept_settings.h"
 
@@ -54,6 +54,9 @@ class Program final : public WindowHost {
   void click(std::string_view window, std::string_view control);
   // On a control, or on the window's background with control "".
   void double_click(std::string_view window, std::string_view control);
+  // Chooses a line of a list box (counted from 0); choosing the line already
+  // chosen is no event.
+  void select(std::string_view window, std::string_view control, int row);
   void close(std::string_view window);
   // A shortcut key in the main window: runs the menu item that carries it.
   bool press(std::string_view shortcut);

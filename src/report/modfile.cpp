@@ -4,7 +4,7 @@
 
 #include "common/arith.h"
 #include "common/convert.h"
-#include "report/journal.h"
+#include "journal/journal.h"
 #include "report/report_text.h"
 
 namespace aquamere {

@@ -7,11 +7,11 @@
 
 #include "common/value.h"
 #include "common/window_host.h"
-#include "report/backward_lines.h"
+#include "files/backward_lines.h"
+#include "files/file_port.h"
+#include "journal/segment_record.h"
 #include "report/book_vars.h"
-#include "report/file_port.h"
 #include "report/report_codec.h"
-#include "report/segment_record.h"
 
 namespace aquamere {
 
@@ -43,7 +43,7 @@ struct LastSegment {
 // The report module: the five procedures that write and read the
 // calculation report. Each opens the file, does its work and closes it.
 // Every segment line has its record in the journal beside the report
-// (report/journal.h): the two are written in one event, and when either
+// (journal/journal.h): the two are written in one event, and when either
 // write fails neither file keeps any of it.
 class ModFile {
  public:

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "common/failure.h"
-#include "report/journal.h"
+#include "journal/journal.h"
 #include "report/modfile.h"
 #include "report/report_text.h"
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "report/file_port.h"
+#include "files/file_port.h"
 #include "settings/kept_settings.h"
 
 namespace aquamere {

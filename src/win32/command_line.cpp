@@ -9,7 +9,7 @@
 
 #include "book/export_book.h"
 #include "common/wide_text.h"
-#include "report/disk_files.h"
+#include "files/disk_files.h"
 
 namespace aquamere::win32 {
 namespace {

@@ -5,8 +5,8 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
+#include "files/disk_files.h"
 #include "program/program.h"
-#include "report/disk_files.h"
 #include "settings/settings_file.h"
 #include "win32/desktop.h"
 #include "win32/dialogs.h"

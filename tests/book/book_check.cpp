@@ -20,7 +20,7 @@
 #include "book/workbook.h"
 #include "common/convert.h"
 #include "common/numtext.h"
-#include "report/disk_files.h"
+#include "files/disk_files.h"
 #include "scenario/book_cells.h"
 #include "scenario/report_lines.h"
 

@@ -12,8 +12,8 @@
 
 #include "book/export_book.h"
 #include "expect_failure.h"
+#include "files/disk_files.h"
 #include "program_fixture.h"
-#include "report/disk_files.h"
 #include "temp_folder.h"
 
 namespace aquamere::book {

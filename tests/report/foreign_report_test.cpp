@@ -7,8 +7,8 @@
 #include <random>
 
 #include "common/dialogs.h"
+#include "files/disk_files.h"
 #include "program/program.h"
-#include "report/disk_files.h"
 #include "temp_folder.h"
 
 namespace aquamere {

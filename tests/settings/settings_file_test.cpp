@@ -9,8 +9,8 @@
 #include <filesystem>
 
 #include "expect_failure.h"
+#include "files/disk_files.h"
 #include "program_fixture.h"
-#include "report/disk_files.h"
 #include "temp_folder.h"
 
 namespace aquamere {

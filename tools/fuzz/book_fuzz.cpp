@@ -13,8 +13,8 @@
 #include "book/cell_texts.h"
 #include "book/export_book.h"
 #include "common/failure.h"
-#include "report/file_port.h"
-#include "report/line_splitter.h"
+#include "files/file_port.h"
+#include "files/line_splitter.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include "common/convert.h"
 #include "common/failure.h"
 #include "common/numtext.h"
-#include "report/journal.h"
-#include "report/json_reader.h"
+#include "journal/journal.h"
+#include "journal/json_reader.h"
 
 namespace {
 

@@ -18,6 +18,9 @@ class Driver {
   virtual void type(const std::string& window, const std::string& control, const std::string& text) = 0;
   virtual void click(const std::string& window, const std::string& control) = 0;
   virtual void double_click(const std::string& window, const std::string& control) = 0;
+  // Chooses the row-th line of a list box, counted from 0, as a user's click
+  // or arrow key would.
+  virtual void select(const std::string& window, const std::string& control, int row) = 0;
   // A shortcut key ("F2", "Ctrl+S") in the main window, no text box focused.
   virtual void key(const std::string& keys) = 0;
   virtual void close(const std::string& window) = 0;

@@ -19,6 +19,9 @@ class ModelDriver : public Driver {
   void click(const std::string& window, const std::string& control) override {
     program_.click(window, control);
   }
+  void select(const std::string& window, const std::string& control, int row) override {
+    program_.select(window, control, row);
+  }
   void double_click(const std::string& window, const std::string& control) override {
     program_.double_click(window, control);
   }

@@ -1,6 +1,6 @@
 #include "scenario/report_lines.h"
 
-#include "report/disk_files.h"
+#include "files/disk_files.h"
 #include "report/report_codec.h"
 
 namespace aquamere::scenario {

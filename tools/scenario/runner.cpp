@@ -1,5 +1,6 @@
 #include "scenario/runner.h"
 
+#include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -9,7 +10,7 @@
 
 #include "common/convert.h"
 #include "common/utf8_path.h"
-#include "report/disk_files.h"
+#include "files/disk_files.h"
 #include "report/report_codec.h"
 #include "scenario/book_cells.h"
 #include "scenario/report_lines.h"
@@ -31,6 +32,16 @@ std::pair<std::string, std::string> target(const std::string& name) {
   }
   if (name.starts_with("frm") || name.starts_with("Frm") || name.starts_with("Fm")) return {name, ""};
   return {"frmmain", name};
+}
+
+// A list's row as a scenario counts it, from 1.
+int row_number(const std::string& text) {
+  int row = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), row);
+  if (error != std::errc() || end != text.data() + text.size() || row < 1) {
+    throw std::invalid_argument("no row number: " + text);
+  }
+  return row;
 }
 
 std::string joined(const std::vector<std::string>& items) {
@@ -64,6 +75,9 @@ class Play {
     } else if (s.verb == "dblclick") {
       auto [w, c] = target(a[0]);
       driver_->double_click(w, c);
+    } else if (s.verb == "select") {
+      auto [w, c] = target(a[0]);
+      driver_->select(w, c, row_number(a[1]) - 1);
     } else if (s.verb == "key")
       driver_->key(a[0]);
     else if (s.verb == "close")

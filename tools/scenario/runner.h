@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/dialogs.h"
-#include "report/file_port.h"
+#include "files/file_port.h"
 #include "scenario/driver.h"
 #include "settings/kept_settings.h"
 

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string>
 
-#include "report/file_port.h"
+#include "files/file_port.h"
 
 namespace aquamere::scenario {
 

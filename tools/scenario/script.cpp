@@ -35,6 +35,7 @@ constexpr Arity arities[] = {
     {"type", 2, 2},
     {"click", 1, 1},
     {"dblclick", 1, 1},
+    {"select", 2, 2},
     {"key", 1, 1},
     {"close", 1, 1},
     {"answer", 1, 1},

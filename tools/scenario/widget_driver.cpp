@@ -87,6 +87,11 @@ class WidgetDriver : public Driver {
     settle();
   }
 
+  void select(const std::string& window, const std::string& control, int) override {
+    reachable(window, control);
+    throw std::invalid_argument("choosing a line of " + control + " through the front end is still to come");
+  }
+
   void double_click(const std::string& window, const std::string& control) override {
     if (control.empty()) {
       QWidget* client = open_window(window).client();

@@ -104,6 +104,11 @@ class Win32Driver : public Driver {
     settle();
   }
 
+  void select(const std::string& window, const std::string& control, int) override {
+    reachable(window, control);
+    throw std::invalid_argument("choosing a line of " + control + " through the front end is still to come");
+  }
+
   void double_click(const std::string& window, const std::string& control) override {
     HWND target = control.empty() ? open_window(window).hwnd() : reachable(window, control);
     const POINT p = control.empty() ? free_spot(target) : click_point(target);

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "common/dialogs.h"
-#include "report/file_port.h"
+#include "files/file_port.h"
 #include "scenario/driver.h"
 #include "settings/kept_settings.h"
 

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "report/disk_files.h"
+#include "files/disk_files.h"
 
 namespace aquamere::soak {
 

@@ -1,7 +1,7 @@
 // The Windows file port with what only Windows has: devices by name, files
 // another program holds open, and read-only files, where the root of a
 // drive gets the hint to choose another folder.
-#include "report/disk_files_win32.h"
+#include "files/disk_files_win32.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "report/line_splitter.h"
+#include "files/line_splitter.h"
 
 namespace aquamere {
 namespace {

@@ -1,8 +1,8 @@
-#include "report/journal.h"
+#include "journal/journal.h"
 
 #include <nlohmann/json.hpp>
 
-#include "report/json_writer.h"
+#include "journal/json_writer.h"
 
 namespace aquamere::journal {
 namespace {

@@ -1,4 +1,4 @@
-#include "report/journal.h"
+#include "journal/journal.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "report/file_port.h"
-#include "report/segment_record.h"
+#include "files/file_port.h"
+#include "journal/segment_record.h"
 
 // The segment journal: beside the report and named after it (its path with
 // ".json" appended), one line of JSON in UTF-8 for each segment line of the

@@ -1,4 +1,4 @@
-#include "report/backward_lines.h"
+#include "files/backward_lines.h"
 
 #include <algorithm>
 #include <utility>

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "common/failure.h"
-#include "report/disk_files.h"
-#include "report/line_splitter.h"
+#include "files/disk_files.h"
+#include "files/line_splitter.h"
 
 namespace aquamere {
 namespace {

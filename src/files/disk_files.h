@@ -1,6 +1,6 @@
 #pragma once
 
-#include "report/file_port.h"
+#include "files/file_port.h"
 
 namespace aquamere {
 

@@ -1,9 +1,9 @@
-#include "report/json_reader.h"
+#include "journal/json_reader.h"
 
 #include <charconv>
 #include <limits>
 
-#include "report/json_text.h"
+#include "journal/json_text.h"
 
 namespace aquamere {
 namespace {

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "report/file_port.h"
+#include "files/file_port.h"
 
 namespace aquamere {
 

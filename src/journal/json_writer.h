@@ -18,7 +18,7 @@ char* shortest_decimals(double x, NumberDigits& digits);
 // record at every segment, and building nlohmann-json's document object for
 // it cost more than all the rest of a calculate click; nlohmann-json reads
 // the records back for the calculation book, the lean reader of
-// report/json_reader.h the last one for undo. Texts that are no UTF-8 are
+// journal/json_reader.h the last one for undo. Texts that are no UTF-8 are
 // written with U+FFFD for the bytes that do not decode, so the line stays
 // valid JSON. Keys are written as they are: plain names of the program's
 // own, such as the names of its controls.

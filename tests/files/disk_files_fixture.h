@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "expect_failure.h"
-#include "report/disk_files.h"
+#include "files/disk_files.h"
 #include "temp_folder.h"
 
 namespace aquamere {

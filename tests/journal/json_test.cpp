@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "report/json_reader.h"
-#include "report/json_writer.h"
+#include "journal/json_reader.h"
+#include "journal/json_writer.h"
 
 namespace aquamere {
 namespace {

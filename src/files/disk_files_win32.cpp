@@ -4,7 +4,7 @@
 // the file, an append is one write of whole lines, a write that fails
 // part-way is cut back, only plain files are read or written, and opening
 // never waits.
-#include "report/disk_files_win32.h"
+#include "files/disk_files_win32.h"
 
 #include <windows.h>
 
@@ -15,8 +15,8 @@
 
 #include "common/failure.h"
 #include "common/wide_text.h"
-#include "report/disk_files.h"
-#include "report/line_splitter.h"
+#include "files/disk_files.h"
+#include "files/line_splitter.h"
 
 namespace aquamere {
 namespace {

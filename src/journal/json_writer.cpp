@@ -1,9 +1,9 @@
-#include "report/json_writer.h"
+#include "journal/json_writer.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "report/json_text.h"
+#include "journal/json_text.h"
 
 namespace aquamere {
 namespace {

@@ -1,7 +1,7 @@
 // The journal's last record as undo and resume read it, with the lean
 // reader: each reads one record at every use, from the end of the file.
-#include "report/journal.h"
-#include "report/json_reader.h"
+#include "journal/journal.h"
+#include "journal/json_reader.h"
 
 namespace aquamere::journal {
 namespace {
