@@ -107,7 +107,10 @@ void FormWindow::show_form(const Form& form) {
     const Control& c = form.controls[i];
     if (QWidget* widget = control(c.name)) {
       show_control(widget, c, first ? nullptr : &shown_.controls[i]);
-    } else if (QAction* item = menu_item(c.name); item != nullptr && item->text() != to_qt(c.text)) {
+    } else if (QAction* item = menu_item(c.name);
+               item != nullptr && !item->isSeparator() && item->text() != to_qt(c.text)) {
+      // A separator's "-" only marks it in the model: as its text, styles
+      // draw it at the line's left.
       item->setText(to_qt(c.text));
     }
   }

@@ -1,6 +1,7 @@
 // Every window as the user sees it: each caption readable in full in the
 // face installed here, and the reference lists whole.
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,6 +14,7 @@
 
 #include "desktop/control_widgets.h"
 #include "desktop_fixture.h"
+#include "frontend/menu_keys.h"
 
 namespace aquamere {
 namespace {
@@ -85,6 +87,19 @@ TEST_F(EveryWindow, EveryCaptionFitsItsControl) {
       }
     }
   }
+}
+
+TEST_F(EveryWindow, MenuSeparatorsAreBareLines) {
+  int separators = 0;
+  for (const Control& c : program.find_window("frmmain")->controls) {
+    if (!is_separator(c)) continue;
+    const QAction* line = desktop.window("frmmain")->menu_item(c.name);
+    ASSERT_NE(line, nullptr) << c.name;
+    EXPECT_TRUE(line->isSeparator()) << c.name;
+    EXPECT_EQ(line->text(), QString()) << c.name;
+    ++separators;
+  }
+  EXPECT_GT(separators, 0);
 }
 
 TEST_F(EveryWindow, ChineseTextIsDrawnInAChineseFace) {
