@@ -1,21 +1,21 @@
 // Aquamere: sizing the cold-water supply pipes of residential buildings.
 // Without arguments it starts with its main window and ends when its last
-// window has closed. `aquamere --export-book REPORT [BOOK.xlsx]` writes the
-// calculation book of a report as an Excel workbook, without a window.
+// window has closed; with arguments it answers on the console without a
+// window (answer_command_line), so that --help needs no display.
 #include <QApplication>
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "book/export_book.h"
 #include "desktop/run_program.h"
 #include "files/disk_files.h"
+#include "frontend/command_line.h"
 
 int main(int argc, char** argv) {
-  if (argc > 1 && std::string(argv[1]) == "--export-book") {
-    aquamere::DiskFiles disk;
-    return aquamere::book::export_book_command(disk, std::vector<std::string>(argv + 2, argv + argc),
-                                               std::cout, std::cerr);
+  aquamere::DiskFiles disk;
+  if (const auto status = aquamere::answer_command_line(disk, std::vector<std::string>(argv + 1, argv + argc),
+                                                        std::cout, std::cerr)) {
+    return *status;
   }
   QApplication app(argc, argv);
   return aquamere::run_program(app);

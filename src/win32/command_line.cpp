@@ -7,9 +7,9 @@
 
 #include <sstream>
 
-#include "book/export_book.h"
 #include "common/wide_text.h"
 #include "files/disk_files.h"
+#include "frontend/command_line.h"
 
 namespace aquamere::win32 {
 namespace {
@@ -48,11 +48,12 @@ std::vector<std::string> command_line_arguments() {
   return arguments;
 }
 
-int export_book_command(const std::vector<std::string>& arguments) {
+std::optional<int> answer_command_line(const std::vector<std::string>& arguments) {
   DiskFiles disk;
   std::ostringstream out;
   std::ostringstream errors;
-  const int status = book::export_book_command(disk, arguments, out, errors);
+  const std::optional<int> status = aquamere::answer_command_line(disk, arguments, out, errors);
+  if (!status) return status;
   // Redirected handles came with the process; a console has to be joined.
   HANDLE standard_output = GetStdHandle(STD_OUTPUT_HANDLE);
   HANDLE standard_error = GetStdHandle(STD_ERROR_HANDLE);

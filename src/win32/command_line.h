@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -8,11 +9,10 @@ namespace aquamere::win32 {
 // The program's arguments after its own name, in UTF-8.
 std::vector<std::string> command_line_arguments();
 
-// `aquamere.exe --export-book REPORT [BOOK.xlsx]`: writes the calculation
-// book of the report without a window (book::export_book_command) and
-// returns the exit code. A program of the Windows subsystem has no console
-// of its own: what it says goes to the console of the command prompt it was
-// started from, or to wherever that prompt sent its output.
-int export_book_command(const std::vector<std::string>& arguments);
+// The command line answered without a window (aquamere::answer_command_line):
+// the exit status, or nothing when the main window is to open. A program of the Windows subsystem has no
+// console of its own: what it says goes to the console of the command prompt it was started from, or to
+// wherever that prompt sent its output.
+std::optional<int> answer_command_line(const std::vector<std::string>& arguments);
 
 }  // namespace aquamere::win32
