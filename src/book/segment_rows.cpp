@@ -8,6 +8,8 @@
 #include "common/failure.h"
 #include "common/numtext.h"
 #include "designflow/alpha_c_table.h"
+#include "designflow/design_flow.h"
+#include "designflow/outflow_probability.h"
 #include "hydraulics/pipe_sizing.h"
 
 namespace aquamere::book {
@@ -216,8 +218,8 @@ void SegmentRows::probability_cells(const Calculation& c, const Reproduced& r) {
   put(Kh, number(r.kh));
   put(T, number(r.t));
   formula(UoRaw,
-          joined({"(", at(Kh), "*(", at(Q0), "*", at(M), ")*100)/(", at(T), "*(", at(HouseholdNg),
-                  "*0.2)*3600)"}),
+          joined({"(", at(Kh), "*(", at(Q0), "*", at(M), ")*100)/(", at(T), "*(", at(HouseholdNg), "*",
+                  number_text(flow_per_equivalent), ")*", number_text(seconds_per_hour), ")"}),
           r.uo_raw);
   formula(Uo, four_decimals(at(UoRaw)), r.uo);
   if (c.alpha_c_typed) {
@@ -247,16 +249,21 @@ void SegmentRows::probability_cells(const Calculation& c, const Reproduced& r) {
   formula(MeanInterval, interval_formula(at(MeanUoRaw)), step_interval(r.mean_step));
   formula(MeanAlphaCRaw, interpolation_formula(at(MeanUoRaw), at(MeanInterval)), step_alpha_c(r.mean_step));
   formula(MeanAlphaC, alpha_c_formula(at(MeanUoRaw), at(MeanAlphaCRaw)), r.mean_alpha_c);
-  formula(U, joined({"(1+(", at(SumNg), "-1)^0.49*", at(MeanAlphaC), ")/SQRT(", at(SumNg), ")"}), r.u,
-          Style::Fixed);
-  formula(FlowRaw, joined({"0.2*", at(U), "*", at(SumNg), "+", at(FlushValve)}), r.flow_raw);
+  formula(U,
+          joined({"(1+(", at(SumNg), "-1)^", number_text(ng_exponent), "*", at(MeanAlphaC), ")/SQRT(",
+                  at(SumNg), ")"}),
+          r.u, Style::Fixed);
+  formula(FlowRaw,
+          joined({number_text(flow_per_equivalent), "*", at(U), "*", at(SumNg), "+", at(FlushValve)}),
+          r.flow_raw);
 }
 
 void SegmentRows::coefficient_cells(const Reproduced& r) {
   put(K, number(r.k));
   put(Alpha, number(r.alpha));
   formula(FlowRaw,
-          joined({at(Alpha), "*(SQRT(", at(SumNg), ")*0.2)+", at(K), "*", at(SumNg), "+", at(FlushValve)}),
+          joined({at(Alpha), "*(SQRT(", at(SumNg), ")*", number_text(flow_per_equivalent), ")+", at(K), "*",
+                  at(SumNg), "+", at(FlushValve)}),
           r.flow_raw);
 }
 
@@ -271,15 +278,19 @@ void SegmentRows::sizing_cells(const Calculation& c, const Reproduced& r) {
   put(Size, text(c.size));
   formula(Inner, joined({"INDEX(", inner_range(table), ",MATCH(", at(Size), ",", sizes_range(table), ",0))"}),
           r.inner);
-  formula(VelocityRaw, joined({"1000*((", at(Flow), "*4)/(", at(Inner), "*", at(Inner), "*3.14))"}),
+  formula(VelocityRaw,
+          joined({number_text(velocity_scale), "*((", at(Flow), "*4)/(", at(Inner), "*", at(Inner), "*",
+                  number_text(pi_of_the_tables), "))"}),
           r.velocity_raw);
   formula(Velocity, four_decimals(at(VelocityRaw)), r.velocity);
   formula(VelocityCheck, velocity_check_formula(at(Inner), at(Velocity)),
           velocity_within(r.inner, r.velocity) ? "满足" : "超限");
   control_cells(table, r.size_index, r.velocity);
-  formula(FrictionRaw,
-          joined({"((", coefficient_cell(table), "*", at(Flow), "^1.774)/", at(Inner), "^4.774)*100000"}),
-          r.friction_raw);
+  formula(
+      FrictionRaw,
+      joined({"((", coefficient_cell(table), "*", at(Flow), "^", number_text(friction_flow_exponent), ")/",
+              at(Inner), "^", number_text(friction_bore_exponent), ")*", number_text(friction_scale)}),
+      r.friction_raw);
   formula(Friction, four_decimals(at(FrictionRaw)), r.friction);
 }
 

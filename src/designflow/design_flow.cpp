@@ -4,13 +4,6 @@
 #include "designflow/outflow_probability.h"
 
 namespace aquamere {
-namespace {
-
-// Exponent of (Ng − 1) in the simultaneous-outflow formula of the code.
-constexpr double ng_exponent = 0.49;
-
-}  // namespace
-
 // The steps run in the order of the hand calculation: the root first, so
 // a negative Ng is reported as the root it spoils.
 double simultaneous_outflow_probability(double alpha_c, double ng) {

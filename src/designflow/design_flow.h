@@ -6,6 +6,9 @@ namespace aquamere {
 // design flow, l/s.
 inline constexpr double flush_valve_flow = 1.1;
 
+// Exponent of (Ng − 1) in the simultaneous-outflow formula of the code.
+inline constexpr double ng_exponent = 0.49;
+
 // Simultaneous outflow probability U of a segment carrying `ng` equivalents
 // (a fraction, 1 = every fixture at once):
 // U = (1 + αc·(Ng − 1)^0.49) / √Ng. Ng below 0 or between 0 and 1 is a

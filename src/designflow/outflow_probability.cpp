@@ -9,7 +9,8 @@ namespace aquamere {
 double average_outflow_probability(const HouseholdParameters& household) {
   constexpr const char* uo = "平均出流概率Uo";
   const double peak_hour_use = arith::finite(household.kh * (household.q0 * household.m) * 100, uo);
-  const double full_draw = arith::finite(household.t * (household.ng * flow_per_equivalent) * 3600, uo);
+  const double full_draw =
+      arith::finite(household.t * (household.ng * flow_per_equivalent) * seconds_per_hour, uo);
   return arith::divide(peak_hour_use, full_draw, uo);
 }
 

@@ -4,6 +4,8 @@ namespace aquamere {
 
 // Flow of one water-supply fixture equivalent, l/s.
 inline constexpr double flow_per_equivalent = 0.2;
+// The hours of use count in seconds in Uo's denominator.
+inline constexpr double seconds_per_hour = 3600;
 
 // The household parameters of one group of dwellings.
 struct HouseholdParameters {

@@ -20,8 +20,9 @@ namespace aquamere {
 namespace {
 
 // Whether fontconfig knows the family, asked once a family. Fontconfig, not
-// Qt's font database: filling that for the question costs the start-up a
-// tenth (measured 23.1 ms against 20.8 ms to the first paint).
+// Qt's font database: the program starts before that database is filled,
+// and filling it for one question is a good part of the time to the first
+// paint.
 bool is_installed(const QString& family) {
   static std::map<QString, bool> known;
   if (const auto it = known.find(family); it != known.end()) return it->second;

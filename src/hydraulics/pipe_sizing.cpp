@@ -20,17 +20,18 @@ bool too_fast(Fixed4 velocity, const VelocityStage& stage) {
 
 double velocity(double qg, double dj) {
   const double flow_term = arith::finite(qg * 4, "流速");
-  const double bore_term = arith::finite(dj * dj * 3.14, "流速");
-  return arith::finite(1000 * arith::divide(flow_term, bore_term, "流速"), "流速");
+  const double bore_term = arith::finite(dj * dj * pi_of_the_tables, "流速");
+  return arith::finite(velocity_scale * arith::divide(flow_term, bore_term, "流速"), "流速");
 }
 
 std::string velocity_text(double qg, double dj) { return shown_velocity(qg, dj).text(); }
 
 double friction(double qg, double dj, float coef_i) {
   const double flow_term =
-      arith::finite(static_cast<double>(coef_i) * arith::power(qg, 1.774, "1000i"), "1000i");
-  const double gradient = arith::divide(flow_term, arith::power(dj, 4.774, "1000i"), "1000i");
-  return arith::finite(gradient * 100000, "1000i");
+      arith::finite(static_cast<double>(coef_i) * arith::power(qg, friction_flow_exponent, "1000i"), "1000i");
+  const double gradient =
+      arith::divide(flow_term, arith::power(dj, friction_bore_exponent, "1000i"), "1000i");
+  return arith::finite(gradient * friction_scale, "1000i");
 }
 
 std::string friction_text(double qg, double dj, float coef_i) {

@@ -20,12 +20,18 @@ inline constexpr std::string_view diameter_quantity = "管道内径";
 // with 3.14 for π as the design tables are drawn up: unrounded, and as
 // 4-decimal text.
 double velocity(double qg, double dj);
+inline constexpr double pi_of_the_tables = 3.14;
+// l/s through mm² gives m/s times this.
+inline constexpr double velocity_scale = 1000;
 std::string velocity_text(double qg, double dj);
 
 // The unit friction loss "1000i" of the plastic-pipe formula
 // i = coef · qg^1.774 / dj^4.774 (× 10^5 for l/s and mm): unrounded, and as
 // 4-decimal text. coef_i is the material constant kept in single precision.
 double friction(double qg, double dj, float coef_i);
+inline constexpr double friction_flow_exponent = 1.774;
+inline constexpr double friction_bore_exponent = 4.774;
+inline constexpr double friction_scale = 100000;
 std::string friction_text(double qg, double dj, float coef_i);
 
 // The sizes worth listing for a flow: [first, end) indices into De20 … De110.

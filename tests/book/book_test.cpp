@@ -163,7 +163,11 @@ TEST_F(Edited, ADamagedJournalStillMakesAWritableBook) {
                                              "PP-R管材表(2)"};
   EXPECT_EQ(sheets, expected);
   const std::string path = (std::filesystem::temp_directory_path() / "aquamere-damaged-test.xlsx").string();
-  EXPECT_NO_THROW(write_workbook(book, path));
+  ASSERT_NO_THROW(write_workbook(book, path));
+  // What was written reads back as a workbook, with the sheet of the
+  // material whose name was no sheet name's.
+  EXPECT_EQ(scenario::read_book_cell(path, "计算书", "A1").has_value(), true);
+  EXPECT_FALSE(scenario::read_book_sheet(path, expected[2]).empty());
   std::filesystem::remove(path);
 }
 

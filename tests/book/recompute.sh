@@ -13,6 +13,12 @@
 # scratch files in another one; Wine sets the temporary folder itself.
 set -euo pipefail
 scenario=$1 aquamere=$2 check=$3
+# Without LibreOffice there is no independent client: the test says so and
+# is counted as skipped, not passed.
+if ! command -v soffice >/dev/null; then
+  echo "skipped: LibreOffice Calc (soffice) is not installed, so no book is recomputed"
+  exit 77
+fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 sessions=$work/sessions books=$work/books csv=$work/csv chinese=$work/给水计算

@@ -51,6 +51,11 @@ TEST(AlphaCLookup, InterpolatesWithinTheTableAndKeepsTheLastRowAbove) {
       {4.726, "0.0347"}, {6.0, "0.0463"},  {8.0, "0.0649"}, {8.0001, "0.06489"},
   };
   for (const auto& [uo, text] : rows) EXPECT_EQ(alpha_c_text(look_up_alpha_c(uo)), text) << uo;
+  // Unrounded, half-way between rows: the four decimals shown would hide a
+  // rise a thousandth too steep.
+  for (const auto& [uo, alpha_c] : {std::pair{1.25, 0.0051}, {5.5, 0.04172}, {7.5, 0.06022}}) {
+    EXPECT_NEAR(look_up_alpha_c(uo).alpha_c, alpha_c, 1e-12) << uo;
+  }
   for (const double uo : {std::nextafter(1.0, 0.0), 0.99996, 0.0, -0.5}) {
     EXPECT_EQ(look_up_alpha_c(uo).range, AlphaCLookup::Range::Below) << uo;
   }
