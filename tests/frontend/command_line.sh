@@ -13,10 +13,11 @@ fail() { echo "$*" >&2; exit 1; }
 run() { if [ -n "${AQUAMERE_RUN:-}" ]; then "$AQUAMERE_RUN" "$program" "$@"; else "$program" "$@"; fi; }
 
 out=$(run --help) || fail "--help exited $?"
-[[ $out == 用法：* && $out == *--export-book* && $out == *--version* ]] || fail "--help printed: $out"
+[[ $out == *用法：* && $out == *--export-book* && $out == *--version* ]] || fail "--help printed: $out"
 out=$(run --version) || fail "--version exited $?"
-[ "${out%$'\r'}" = "Aquamere $version" ] || fail "--version printed: $out"
-errors=$(run --no-such-option 2>&1 >/dev/null)
+# Wine may say something of its own before the program's line.
+[ "$(printf '%s\n' "$out" | tail -n 1 | tr -d '\r')" = "Aquamere $version" ] || fail "--version printed: $out"
+errors=$(run --no-such-option 2>&1)
 status=$?
 [ $status -eq 2 ] || fail "an unknown option exited $status"
 [[ $errors == *"“--no-such-option”"* && $errors == *用法：* ]] || fail "an unknown option said: $errors"
