@@ -73,6 +73,8 @@ class FrmMain {
   // Undoing the last segment and taking up the chain where the report ends.
   void mnuundo_click();
   void mnuresume_click();
+  // Whether the menu item is a menu that holds others (计算, 计算书, 帮助).
+  bool holds_items(std::string_view item) const;
 
  private:
   Form& form() { return host_.window("frmmain"); }

@@ -1,6 +1,7 @@
 // The calculation commands and the menu: what each user action in the main
 // window runs, in order. A procedure that refuses (its message already shown)
 // or fails ends the command; the program then puts everything back.
+#include <stdexcept>
 #include <string_view>
 
 #include "book/export_book.h"
@@ -129,7 +130,18 @@ void FrmMain::menu_click(const std::string& item) {
     mnuundo_click();
   } else if (item == "mnuresume") {
     mnuresume_click();
+  } else if (item != "mnuds" && !holds_items(item) && form().text(item) != "-") {
+    // An item of the menus that no branch above answers is a name misspelt
+    // here or in the layout: a programming error, not a silent nothing.
+    throw std::logic_error("菜单项" + item + "没有命令");
   }
+}
+
+bool FrmMain::holds_items(std::string_view item) const {
+  for (const Control& c : form().controls) {
+    if (c.kind == Kind::MenuItem && c.parent == item) return true;
+  }
+  return false;
 }
 
 // The calculation book of the report in force, where the user chooses to
