@@ -128,7 +128,13 @@ Book make_book(const ReportSegments& report, const std::string& report_path, con
 void export_book(FilePort& files, const std::string& report_path, const std::string& book_path,
                  const WorstPoint& worst) {
   refuse_own_files(files, report_path, book_path);
-  const ReportSegments report = read_segments(files, report_path);
+  const ReportSegments report = [&] {
+    try {
+      return read_segments(files, report_path);
+    } catch (const FileFailure& failure) {
+      throw Failure(failure.about("计算书"));
+    }
+  }();
   if (report.segments.empty()) {
     throw Failure("计算书“" + report_path + "”中没有管段，无法导出Excel计算书。");
   }

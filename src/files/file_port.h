@@ -11,9 +11,9 @@
 namespace aquamere {
 
 // A file the port could not open, write or read: what was being done, the
-// path and the system's reason in the user's words. Its text names the file
-// as the report (计算书); a caller that writes another file, the Excel book
-// say, names it so with `about`.
+// path and the system's reason in the user's words. Its text calls it a
+// file (文件); whoever knows what the file is to the user names it so with
+// `about`: the report (计算书), the Excel book, the settings file.
 class FileFailure : public Failure {
  public:
   // Where the system keeps a folder for its administrators (Windows, a
@@ -22,7 +22,7 @@ class FileFailure : public Failure {
   enum class Remedy { None, OwnFolder };
 
   FileFailure(std::string doing, std::string path, std::string reason, Remedy remedy = Remedy::None)
-      : Failure(text(doing, "计算书", path, reason)),
+      : Failure(text(doing, "文件", path, reason)),
         doing_(std::move(doing)),
         path_(std::move(path)),
         reason_(std::move(reason)),

@@ -11,10 +11,11 @@
 namespace aquamere {
 namespace {
 
-// A report or journal the system keeps for its administrators: the message
-// says where the user chooses another folder.
+// The files the program's commands write and read are the report and its
+// journal, told of as the report; where the system keeps their folder for
+// its administrators, the message says where the user chooses another.
 std::string with_remedy(const FileFailure& failure) {
-  std::string said = failure.what();
+  std::string said = failure.about("计算书");
   if (failure.remedy() == FileFailure::Remedy::OwnFolder)
     said += "请在“计算 → 设置参数”中把计算书保存路径改到自己的文件夹。";
   return said;

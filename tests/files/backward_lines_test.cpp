@@ -61,7 +61,7 @@ TEST(BackwardLines, ReadsFurtherBackForLongLines) {
     while (changing.previous()) {
     }
   };
-  EXPECT_FAILURE(read_all(), "无法读取计算书“long.txt”：文件在读取时被另一个程序改动。");
+  EXPECT_FAILURE(read_all(), "无法读取文件“long.txt”：文件在读取时被另一个程序改动。");
 }
 
 }  // namespace

@@ -12,14 +12,14 @@ namespace aquamere {
 namespace {
 
 TEST_F(DiskFilesTest, DevicesAndPipesAreNoReports) {
-  EXPECT_FAILURE(disk.append("/dev/full", "a\r\n"), "无法写入计算书“/dev/full”：磁盘已满。");
+  EXPECT_FAILURE(disk.append("/dev/full", "a\r\n"), "无法写入文件“/dev/full”：磁盘已满。");
   // A device that never ends, or a pipe, is no report to read: it would
   // fill the memory or wait for ever.
-  EXPECT_FAILURE(lines("/dev/full"), "无法读取计算书“/dev/full”：这不是一个普通文件。");
+  EXPECT_FAILURE(lines("/dev/full"), "无法读取文件“/dev/full”：这不是一个普通文件。");
   const std::string pipe = path("pipe");
   ASSERT_EQ(mkfifo(pipe.c_str(), 0666), 0);
-  EXPECT_FAILURE(lines(pipe), "无法读取计算书“" + pipe + "”：这不是一个普通文件。");
-  EXPECT_FAILURE(disk.read_tail("/dev/zero", 8), "无法读取计算书“/dev/zero”：这不是一个普通文件。");
+  EXPECT_FAILURE(lines(pipe), "无法读取文件“" + pipe + "”：这不是一个普通文件。");
+  EXPECT_FAILURE(disk.read_tail("/dev/zero", 8), "无法读取文件“/dev/zero”：这不是一个普通文件。");
   EXPECT_THROW(disk.append(pipe, "a\r\n"), Failure);  // nobody reads it: fails, never hangs
 }
 
@@ -53,7 +53,7 @@ TEST_F(DiskFilesTest, WriteFailingPartWayLeavesTheEarlierLinesAlone) {
   {
     const TwelveByteFiles limit;
     EXPECT_FAILURE(disk.append(file, " 0-1          12.5\r\n"),
-                   "无法写入计算书“" + file + "”：文件超出了系统允许的大小。");
+                   "无法写入文件“" + file + "”：文件超出了系统允许的大小。");
   }
   EXPECT_EQ(contents(file), "first\r\n");
 }
@@ -66,12 +66,11 @@ TEST_F(DiskFilesTest, AReplaceThatFailsLeavesTheOldFileAndNoOther) {
   {
     const TwelveByteFiles limit;
     EXPECT_FAILURE(disk.replace_atomically(file, std::string(100, 'x')),
-                   "无法写入计算书“" + file + "”：文件超出了系统允许的大小。");
+                   "无法写入文件“" + file + "”：文件超出了系统允许的大小。");
   }
   EXPECT_EQ(contents(file), "old book");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.string()), {}), 1);
-  EXPECT_FAILURE(disk.replace_atomically("/dev/null", "x"),
-                 "无法写入计算书“/dev/null”：这不是一个普通文件。");
+  EXPECT_FAILURE(disk.replace_atomically("/dev/null", "x"), "无法写入文件“/dev/null”：这不是一个普通文件。");
 }
 
 // A symbolic link to the book keeps pointing at it, and the file keeps its

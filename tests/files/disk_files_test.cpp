@@ -26,7 +26,7 @@ TEST_F(DiskFilesTest, ReplaceAtomicallyPutsTheWholeFileInPlace) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.string()), {}), 1);
   const std::string missing = path("none/book.xlsx");
   EXPECT_FAILURE(disk.replace_atomically(missing, "x"),
-                 "无法打开计算书“" + missing + "”：路径中的文件夹不存在。");
+                 "无法打开文件“" + missing + "”：路径中的文件夹不存在。");
   const std::string a_folder = folder.string();
   EXPECT_THROW(disk.replace_atomically(a_folder, "x"), Failure);
   EXPECT_TRUE(std::filesystem::is_directory(a_folder));
@@ -57,7 +57,7 @@ TEST_F(DiskFilesTest, SizeAndCutTakeBackAnAppend) {
   disk.cut(file, before);
   EXPECT_EQ(contents(file), "first\r\n");
   disk.cut("/dev/null", 0);
-  EXPECT_FAILURE(disk.cut(path("none.txt"), 0), "无法打开计算书“" + path("none.txt") + "”：文件不存在。");
+  EXPECT_FAILURE(disk.cut(path("none.txt"), 0), "无法打开文件“" + path("none.txt") + "”：文件不存在。");
 }
 
 // The end of a file in one reading, for undoing its last segment: its last
@@ -73,7 +73,7 @@ TEST_F(DiskFilesTest, ReadTailGivesTheLastBytesAndTheSize) {
   EXPECT_EQ(disk.read_tail(file, 100)->bytes, "first\r\nsecond\r\n");
   EXPECT_EQ(disk.read_tail(file, 0)->bytes, "");
   const std::string a_folder = folder.string();
-  EXPECT_FAILURE(disk.read_tail(a_folder, 8), "无法读取计算书“" + a_folder + "”：这是一个文件夹，不是文件。");
+  EXPECT_FAILURE(disk.read_tail(a_folder, 8), "无法读取文件“" + a_folder + "”：这是一个文件夹，不是文件。");
 }
 
 TEST_F(DiskFilesTest, LinesEndAtLfWithOrWithoutCr) {
@@ -115,8 +115,8 @@ TEST_F(DiskFilesTest, ReadsAHundredThousandLines) {
 // its own encoding, not byte by byte.
 TEST_F(DiskFilesTest, ChineseFolderNamesWork) {
   const std::string file = path("给水计算/计算书.txt");
-  EXPECT_FAILURE(disk.append(file, "a\r\n"), "无法打开计算书“" + file + "”：路径中的文件夹不存在。");
-  EXPECT_FAILURE(disk.replace(file, "a\r\n"), "无法打开计算书“" + file + "”：路径中的文件夹不存在。");
+  EXPECT_FAILURE(disk.append(file, "a\r\n"), "无法打开文件“" + file + "”：路径中的文件夹不存在。");
+  EXPECT_FAILURE(disk.replace(file, "a\r\n"), "无法打开文件“" + file + "”：路径中的文件夹不存在。");
   folder.make_folder("给水计算");
   disk.append(file, "a\r\n");
   EXPECT_EQ(lines(file), std::vector<std::string>{"a"});
@@ -124,16 +124,16 @@ TEST_F(DiskFilesTest, ChineseFolderNamesWork) {
 
 TEST_F(DiskFilesTest, FailuresNameThePathAndTheReason) {
   const std::string never_written = path("book.txt");
-  EXPECT_FAILURE(lines(never_written), "无法打开计算书“" + never_written + "”：文件不存在。");
+  EXPECT_FAILURE(lines(never_written), "无法打开文件“" + never_written + "”：文件不存在。");
   const std::string a_folder = folder.string();
   EXPECT_FAILURE(disk.append(a_folder, "a\r\n"),
-                 "无法打开计算书“" + a_folder + "”：这是一个文件夹，不是文件。");
-  EXPECT_FAILURE(lines(a_folder), "无法读取计算书“" + a_folder + "”：这是一个文件夹，不是文件。");
-  EXPECT_FAILURE(disk.append("", "a\r\n"), "无法打开计算书“”：没有给出文件名。");
+                 "无法打开文件“" + a_folder + "”：这是一个文件夹，不是文件。");
+  EXPECT_FAILURE(lines(a_folder), "无法读取文件“" + a_folder + "”：这是一个文件夹，不是文件。");
+  EXPECT_FAILURE(disk.append("", "a\r\n"), "无法打开文件“”：没有给出文件名。");
   disk.append(path("plain.txt"), "");
   const std::string under_a_file = path("plain.txt/book.txt");
   EXPECT_FAILURE(disk.append(under_a_file, ""),
-                 "无法打开计算书“" + under_a_file + "”：路径中有一部分不是文件夹。");
+                 "无法打开文件“" + under_a_file + "”：路径中有一部分不是文件夹。");
 }
 
 }  // namespace

@@ -16,8 +16,8 @@ TEST_F(DiskFilesTest, DevicesAreNoReports) {
   const bool disk_file = GetFileType(nul) == FILE_TYPE_DISK;
   CloseHandle(nul);
   if (disk_file) GTEST_SKIP() << "this system reports the NUL device as a disk file (Wine does)";
-  EXPECT_FAILURE(disk.append("NUL", "a\r\n"), "无法写入计算书“NUL”：这不是一个普通文件。");
-  EXPECT_FAILURE(lines("NUL"), "无法读取计算书“NUL”：这不是一个普通文件。");
+  EXPECT_FAILURE(disk.append("NUL", "a\r\n"), "无法写入文件“NUL”：这不是一个普通文件。");
+  EXPECT_FAILURE(lines("NUL"), "无法读取文件“NUL”：这不是一个普通文件。");
 }
 
 // The report open in another program that shares it with nobody.
@@ -26,7 +26,7 @@ TEST_F(DiskFilesTest, AFileHeldByAnotherProgramIsNamedSo) {
   disk.append(file, "a\r\n");
   HANDLE held = CreateFileW(to_wide(file).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
-  EXPECT_FAILURE(disk.append(file, "b\r\n"), "无法打开计算书“" + file + "”：文件正被另一个程序占用。");
+  EXPECT_FAILURE(disk.append(file, "b\r\n"), "无法打开文件“" + file + "”：文件正被另一个程序占用。");
   CloseHandle(held);
   EXPECT_EQ(contents(file), "a\r\n");
 }
@@ -61,7 +61,7 @@ TEST_F(DiskFilesTest, InvalidFileNamesGetTheirOwnReason) {
   for (const char* name : {"a?b.txt", "a*b.txt", "a<b.txt"}) {
     const std::string file = path(name);
     EXPECT_FAILURE(disk.append(file, "a\r\n"),
-                   "无法打开计算书“" + file + "”：文件名中有 Windows 不允许的字符（\\ / : * ? \" < > |）。");
+                   "无法打开文件“" + file + "”：文件名中有 Windows 不允许的字符（\\ / : * ? \" < > |）。");
   }
 }
 
