@@ -6,9 +6,11 @@
 #include "book/columns.h"
 #include "book/formulas.h"
 #include "book/segment_rows.h"
+#include "book/tables.h"
 #include "common/convert.h"
 #include "common/numtext.h"
 #include "designflow/design_flow.h"
+#include "designflow/outflow_probability.h"
 #include "hydraulics/pipe_sizing.h"
 
 namespace aquamere::book {
@@ -44,9 +46,11 @@ std::string size_walk() {
 // What the program computes, as it computes it. The standard is named only
 // where the program applies its formula as written.
 std::vector<std::string> design_basis() {
+  const std::string q = number_text(flow_per_equivalent);
   return {
-      joined({"1. 概率法（住宅）：Uo = 100·q0·m·Kh/(0.2·Ng·T·3600)（%），Ng为户当量；",
-              "U = (1+αc·(Ng−1)^0.49)/√Ng，Ng为管段的∑Ng；qg = 0.2·U·Ng（L/s）。",
+      joined({"1. 概率法（住宅）：Uo = 100·q0·m·Kh/(", q, "·Ng·T·", number_text(seconds_per_hour),
+              ")（%），Ng为户当量；", "U = (1+αc·(Ng−1)^", number_text(ng_exponent),
+              ")/√Ng，Ng为管段的∑Ng；qg = ", q, "·U·Ng（L/s）。",
               "三式与《建筑给水排水设计标准》GB 50015的概率法公式相同，U以小数计。"}),
       joined({"2. αc：按Uo在本程序的Uo-αc表（见“Uo-αc表”工作表）中直线内插，",
               "修约至四位小数；Uo>8%时本程序取表末值0.06489。住户组的Uo<1%时",
@@ -55,15 +59,16 @@ std::vector<std::string> design_basis() {
               "显示值，累计值修约至四位小数；加权Uo = ∑(Ng·Uo/100)/∑Ng×100（%），",
               "修约至四位小数；计算U所用的αc为加权Uo查表内插所得的“加权αc”，",
               "加权Uo<1%时本程序拒绝计算。"}),
-      joined({"4. 系数法（集体宿舍等，本程序的公式）：qg = 0.2·α·√Ng + k·Ng（L/s）。",
+      joined({"4. 系数法（集体宿舍等，本程序的公式）：qg = ", q, "·α·√Ng + k·Ng（L/s）。",
               "k·Ng一项为本程序所加，GB 50015现行的系数法公式中没有；α、k取自主窗口的",
               "α、k框，勾选“集体宿舍等”时预设为α 2.5、k 0，取消时为α 1.1、k 0.005，",
               "设置参数中的住宅类别预设k 0.005或0.0045，设计人员可改写；", "所用值见各行的“k”“α”列。"}),
       joined({"5. 延时自闭冲洗阀（本程序的规则）：两种方法的设计秒流量均另加", number_text(flush_valve_flow),
               " L/s。"}),
-      joined(
-          {"6. 流速 v = 1000·4·qg/(3.14·dj²)（m/s），π取3.14，", "qg取四位小数显示值，dj为计算内径（mm）。"}),
-      joined({"7. 水力坡降（本程序的公式）：i = 系数·qg^1.774/dj^4.774×10^5",
+      joined({"6. 流速 v = ", number_text(velocity_scale), "·4·qg/(", number_text(pi_of_the_tables),
+              "·dj²)（m/s），π取", number_text(pi_of_the_tables), "，",
+              "qg取四位小数显示值，dj为计算内径（mm）。"}),
+      joined({"7. 水力坡降（本程序的公式）：", friction_formula_text(),
               "（m/m，即每米管长的米水柱），系数为各管材表所列单精度数；",
               "本程序在“1000i”栏下列出的就是i，未乘1000。"}),
       joined({"8. 管径选择（本程序的分级流速规则）：", size_walk()}),

@@ -2,6 +2,7 @@
 
 #include "book/cell_texts.h"
 #include "book/formulas.h"
+#include "common/numtext.h"
 #include "designflow/alpha_c_table.h"
 #include "hydraulics/materials.h"
 #include "hydraulics/pipe_sizing.h"
@@ -42,6 +43,12 @@ void note(Sheet& sheet, int row, std::string line) {
 }
 
 }  // namespace
+
+std::string friction_formula_text() {
+  static_assert(friction_scale == 1e5, "the notes write the scale as 10^5");
+  return "i = 系数·qg^" + number_text(friction_flow_exponent) + "/dj^" + number_text(friction_bore_exponent) +
+         "×10^5";
+}
 
 Sheet alpha_c_sheet() {
   Sheet sheet{.name = std::string(alpha_c_sheet_name), .widths = {6, 12, 12, 12}};
@@ -95,7 +102,7 @@ Sheet pipe_sheet(const PipeTable& table) {
   sheet.put(1, 1, {.formula = formula::exact_float(coef), .value = table.coef_i, .style = Style::Fixed});
   sheet.put(1, 2, text("单精度数的精确值"));
   const int after = table_first_row + static_cast<int>(table.inner.size()) + 1;
-  note(sheet, after, "i = 系数×qg^1.774/dj^4.774×10^5（m/m），qg L/s，dj为内径mm。");
+  note(sheet, after, friction_formula_text() + "（m/m），qg L/s，dj为内径mm。");
   const char* heads[] = {"公称管径", "内径(mm)", "公称直径DN", "流速控制限值(m/s)"};
   for (int c = 0; c < 4; ++c) sheet.put(2, c, text(heads[c], Style::Head));
   for (std::size_t k = 0; k < table.inner.size(); ++k) {

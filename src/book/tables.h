@@ -52,4 +52,7 @@ std::string inner_range(const PipeTable& table);
 std::string control_range(const PipeTable& table);
 std::string coefficient_cell(const PipeTable& table);
 
+// The unit friction loss as the program computes it, for the book's notes.
+std::string friction_formula_text();
+
 }  // namespace aquamere::book
