@@ -6,19 +6,17 @@
 # that they need no zlib1.dll.
 find_package(ZLIB REQUIRED)
 
-# nlohmann-json, header-only, for the segment journal. Debian installs it
-# for the host, among the host's own headers: the cross-build takes its
-# folder alone, so that no Linux header can stand in for a Windows one.
+# RapidJSON, header-only, reads and writes the segment journal. Debian
+# installs it for the host, among the host's own headers: the cross-build
+# takes its folder alone, so that no Linux header can stand in for a
+# Windows one; the native build finds it where the compiler looks anyway.
+find_path(RAPIDJSON_INCLUDE rapidjson/document.h PATHS /usr/include NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+add_library(RapidJSON INTERFACE IMPORTED)
 if(CMAKE_CROSSCOMPILING)
-  find_path(NLOHMANN_JSON_INCLUDE nlohmann/json.hpp PATHS /usr/include NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH
-    REQUIRED)
-  set(nlohmann_folder ${CMAKE_BINARY_DIR}/nlohmann-json)
-  file(MAKE_DIRECTORY ${nlohmann_folder})
-  file(CREATE_LINK ${NLOHMANN_JSON_INCLUDE}/nlohmann ${nlohmann_folder}/nlohmann SYMBOLIC)
-  add_library(nlohmann_json::nlohmann_json INTERFACE IMPORTED)
-  set_target_properties(nlohmann_json::nlohmann_json PROPERTIES INTERFACE_INCLUDE_DIRECTORIES ${nlohmann_folder})
-else()
-  find_package(nlohmann_json 3 REQUIRED)
+  set(rapidjson_folder ${CMAKE_BINARY_DIR}/rapidjson)
+  file(MAKE_DIRECTORY ${rapidjson_folder})
+  file(CREATE_LINK ${RAPIDJSON_INCLUDE}/rapidjson ${rapidjson_folder}/rapidjson SYMBOLIC)
+  set_target_properties(RapidJSON PROPERTIES INTERFACE_INCLUDE_DIRECTORIES ${rapidjson_folder})
 endif()
 
 # libxlsxwriter, which writes the Excel calculation book: a static library

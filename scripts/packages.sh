@@ -1,13 +1,13 @@
 # Debian packages the build and the tests need, and a way to get them.
 # Sourced by the run and test scripts.
 
-BUILD_PACKAGES=(cmake g++ make pkg-config clang libclang-rt-14-dev clang-format clang-tidy cppcheck nlohmann-json3-dev zlib1g-dev dpkg-dev libgtest-dev libgmock-dev libbenchmark-dev
+BUILD_PACKAGES=(cmake g++ make pkg-config clang libclang-rt-14-dev clang-format clang-tidy cppcheck rapidjson-dev zlib1g-dev dpkg-dev libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-translations-l10n xvfb xauth xdotool x11-utils fonts-wqy-microhei fonts-arphic-uming)
 
 # The Windows build: the cross compiler, zlib for it, GoogleTest's sources,
-# nlohmann-json's headers, Wine to run it, NSIS for the installer, librsvg
+# RapidJSON's headers, Wine to run it, NSIS for the installer, librsvg
 # and ImageMagick to draw the icon.
-WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix libz-mingw-w64-dev dpkg-dev googletest nlohmann-json3-dev wine wine64
+WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix libz-mingw-w64-dev dpkg-dev googletest rapidjson-dev wine wine64
   nsis zip librsvg2-bin imagemagick xvfb xauth xdotool fonts-wqy-microhei)
 
 # The test command's independent client for the calculation book: LibreOffice

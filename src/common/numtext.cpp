@@ -235,4 +235,33 @@ std::string Fixed4::text() const {
   return std::string(buffer, at);
 }
 
+// Most numbers of a record have four decimals or fewer: the inner
+// diameters, lengths, sums, losses. Their digits come from an integer, far
+// faster than the general search for the shortest digits that
+// std::to_chars makes (540 instructions a number, a fifth of a calculate
+// click with the journal). Below 0.001 and from 100000 on, the shortest
+// form may be the exponent form (1e-04, 1e+05), and to_chars writes it.
+char* shortest_decimals(double x, NumberDigits& digits) {
+  const double size = std::fabs(x);
+  if (size >= 0.001 && size < 1e5) {
+    constexpr std::array<double, 5> scales = {1, 10, 100, 1000, 10000};
+    for (std::size_t decimals = 0; decimals < scales.size(); ++decimals) {
+      const double scaled = std::round(size * scales[decimals]);
+      if (scaled / scales[decimals] != size) continue;
+      const auto whole = static_cast<long long>(scaled);
+      const auto scale = static_cast<long long>(scales[decimals]);
+      char* at = digits.data();
+      if (x < 0) *at++ = '-';
+      at = std::to_chars(at, digits.data() + digits.size(), whole / scale).ptr;
+      if (decimals == 0) return at;
+      *at++ = '.';
+      for (long long unit = scale / 10, rest = whole % scale; unit > 0; unit /= 10) {
+        *at++ = static_cast<char>('0' + rest / unit % 10);
+      }
+      return at;
+    }
+  }
+  return std::to_chars(digits.data(), digits.data() + digits.size(), x).ptr;
+}
+
 }  // namespace aquamere

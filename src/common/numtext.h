@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,6 +17,12 @@ std::string number_text(double x);
 // The number that text writes, without writing the text: x rounded to 15
 // significant digits. The number must be finite.
 double rounded_to_15_digits(double x);
+
+// Room for the digits of any double.
+using NumberDigits = std::array<char, 32>;
+// Writes a finite number as its shortest decimals that read back as the
+// same double, the text std::to_chars writes, and returns where it ends.
+char* shortest_decimals(double x, NumberDigits& digits);
 
 // A fixed-point value with exactly four decimal places, held as a count of
 // ten-thousandths. Results shown in boxes and lists pass through it.

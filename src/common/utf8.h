@@ -39,6 +39,32 @@ inline std::size_t utf8_length(std::string_view text) {
   return overlong || surrogate || code > 0x10FFFF ? 0 : length;
 }
 
+// Whether the text is UTF-8 throughout.
+inline bool is_utf8(std::string_view text) {
+  for (std::size_t at = 0; at < text.size();) {
+    if (static_cast<unsigned char>(text[at]) < 0x80) {
+      ++at;
+    } else if (const std::size_t length = utf8_length(text.substr(at))) {
+      at += length;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+// The text with every byte that starts no UTF-8 sequence as U+FFFD.
+inline std::string mended_utf8(std::string_view text) {
+  std::string mended;
+  mended.reserve(text.size() + 8);
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t length = utf8_length(text.substr(at));
+    mended.append(length == 0 ? std::string_view("\xEF\xBF\xBD") : text.substr(at, length));
+    at += length == 0 ? 1 : length;
+  }
+  return mended;
+}
+
 // Appends the code point, at most U+10FFFF, as UTF-8.
 inline void append_utf8(std::string& out, char32_t code) {
   const auto byte = [&](char32_t bits) { out += static_cast<char>(bits); };

@@ -1,59 +1,166 @@
+// The journal's records as JSON, written and read with RapidJSON. Each part
+// of a record is written and read in one place, side by side, and one
+// reader serves the calculation book, undo and resume alike.
 #include "journal/journal.h"
 
-#include <nlohmann/json.hpp>
+#include <rapidjson/document.h>
+#include <rapidjson/writer.h>
 
-#include "journal/json_writer.h"
+#include <cmath>
+#include <span>
+
+#include "common/numtext.h"
+#include "common/utf8.h"
 
 namespace aquamere::journal {
 namespace {
 
-using json = nlohmann::json;
 using Method = Calculation::Method;
 using Command = SegmentRecord::Command;
+using Json = rapidjson::Value;
 
-// A value the program held: null when empty (a sum after a reset), a
-// number, or a text that was no number.
-void value(JsonWriter& out, std::string_view key, const Value& v) {
-  if (v.is_empty() || v.equals_text("")) {
-    out.null(key);
-  } else if (v.is_text()) {
-    out.text(key, v.text());
-  } else {
-    out.number(key, v.number(""));
+// What RapidJSON's writer writes to: the record's line.
+struct LineStream {
+  using Ch = char;
+  std::string* text;
+  void Put(char c) { *text += c; }
+  void Flush() {}
+};
+
+// Writes one record as a JSON object, member after member, straight into
+// its line: the journal writes a record at every segment, and a document
+// built first would cost more than the rest of a calculate click. Numbers
+// are their shortest decimals that read back as the same double, as
+// std::to_chars writes them, null when not finite; a text that is no UTF-8
+// is written with U+FFFD for each byte that does not decode, so that the
+// line stays JSON.
+class Out {
+ public:
+  explicit Out(std::string& line) : stream_{&line}, writer_(stream_) {
+    line.reserve(2048);
+    writer_.StartObject();
   }
-}
 
-Value value_of(const json& j) {
-  if (j.is_number()) return j.get<double>();
-  if (j.is_string()) return j.get<std::string>();
-  return {};
-}
+  void open(std::string_view key) {
+    name(key);
+    writer_.StartObject();
+  }
+  void close() { writer_.EndObject(); }
+  void text(std::string_view key, std::string_view value) {
+    name(key);
+    string(value);
+  }
+  void number(std::string_view key, double value) {
+    name(key);
+    plain_number(value);
+  }
+  // null when absent.
+  void number(std::string_view key, const std::optional<double>& value) {
+    if (value) return number(key, *value);
+    null(key);
+  }
+  void numbers(std::string_view key, std::span<const double> values) {
+    name(key);
+    writer_.StartArray();
+    for (const double x : values) plain_number(x);
+    writer_.EndArray();
+  }
+  void texts(std::string_view key, std::span<const std::string> values) {
+    name(key);
+    writer_.StartArray();
+    for (const std::string& value : values) string(value);
+    writer_.EndArray();
+  }
+  void boolean(std::string_view key, bool value) {
+    name(key);
+    writer_.Bool(value);
+  }
+  void null(std::string_view key) {
+    name(key);
+    writer_.Null();
+  }
+  // A value the program held: null when empty (a sum after a reset), a
+  // number, or a text that was no number.
+  void value(std::string_view key, const Value& v) {
+    if (v.is_empty() || v.equals_text("")) {
+      null(key);
+    } else if (v.is_text()) {
+      text(key, v.text());
+    } else {
+      number(key, v.number(""));
+    }
+  }
 
-std::optional<double> optional_of(const json& j) {
-  if (j.is_number()) return j.get<double>();
-  return std::nullopt;
-}
+  // Closes the record and ends its line.
+  void end() {
+    writer_.EndObject();
+    *stream_.text += '\n';
+  }
+
+ private:
+  // Keys are the program's own plain names, such as its controls'.
+  void name(std::string_view key) { writer_.Key(key.data(), static_cast<rapidjson::SizeType>(key.size())); }
+  void string(std::string_view text) {
+    if (is_utf8(text)) {
+      writer_.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
+    } else {
+      const std::string mended = mended_utf8(text);
+      writer_.String(mended.data(), static_cast<rapidjson::SizeType>(mended.size()));
+    }
+  }
+  void plain_number(double x) {
+    if (!std::isfinite(x)) {
+      writer_.Null();
+      return;
+    }
+    NumberDigits digits;
+    const char* end = shortest_decimals(x, digits);
+    writer_.RawValue(digits.data(), static_cast<std::size_t>(end - digits.data()), rapidjson::kNumberType);
+  }
+
+  LineStream stream_;
+  rapidjson::Writer<LineStream> writer_;
+};
 
 // Reads leniently: a missing or mistyped member gives the empty value, so
 // that a record from an older or newer program still reads.
-const json& member(const json& j, const char* key) {
-  static const json none;
-  if (!j.is_object()) return none;
-  const auto it = j.find(key);
-  return it == j.end() ? none : *it;
+const Json& member(const Json& j, const char* key) {
+  static const Json none;
+  if (!j.IsObject()) return none;
+  const auto it = j.FindMember(key);
+  return it == j.MemberEnd() ? none : it->value;
 }
 
-std::string text_of(const json& j, const char* key) {
-  const json& m = member(j, key);
-  return m.is_string() ? m.get<std::string>() : std::string();
+std::string text_of(const Json& j) {
+  return j.IsString() ? std::string(j.GetString(), j.GetStringLength()) : "";
+}
+std::string text_of(const Json& j, const char* key) { return text_of(member(j, key)); }
+
+std::optional<double> number_of(const Json& j) {
+  if (j.IsNumber()) return j.GetDouble();
+  return std::nullopt;
 }
 
-bool flag_of(const json& j, const char* key) {
-  const json& m = member(j, key);
-  return m.is_boolean() && m.get<bool>();
+bool flag_of(const Json& j, const char* key) {
+  const Json& m = member(j, key);
+  return m.IsBool() && m.GetBool();
 }
 
-void write_calculation(JsonWriter& out, const Calculation& c) {
+Value value_of(const Json& j) {
+  if (j.IsNumber()) return j.GetDouble();
+  if (j.IsString()) return text_of(j);
+  return {};
+}
+
+// Calls `each` with the name and the value of every member of an object.
+template <typename Each>
+void for_each_member(const Json& j, Each each) {
+  if (!j.IsObject()) return;
+  for (const auto& m : j.GetObject())
+    each(std::string_view(m.name.GetString(), m.name.GetStringLength()), m.value);
+}
+
+void write_calculation(Out& out, const Calculation& c) {
   const bool probability = c.method == Method::Probability;
   out.text("method", probability ? "probability" : "coefficient");
   out.open("group");
@@ -86,8 +193,8 @@ void write_calculation(JsonWriter& out, const Calculation& c) {
   }
   out.open("sums");
   out.boolean("reset", c.sums_reset());
-  value(out, "sum_ng_before", c.sum_ng_before);
-  value(out, "sum_shares_before", c.sum_shares_before);
+  out.value("sum_ng_before", c.sum_ng_before);
+  out.value("sum_shares_before", c.sum_shares_before);
   out.text("sum_ng", c.sum_ng);
   out.text("sum_shares", c.sum_shares);
   out.close();
@@ -107,10 +214,56 @@ void write_calculation(JsonWriter& out, const Calculation& c) {
   out.close();
 }
 
+Calculation calculation_of(const Json& j) {
+  Calculation c;
+  c.method = text_of(j, "method") == "coefficient" ? Method::Coefficient : Method::Probability;
+  const Json& group = member(j, "group");
+  c.household_ng = text_of(group, "ng");
+  c.households = text_of(group, "households");
+  c.group_ng = text_of(group, "group_ng");
+  const Json& parameters = member(j, "parameters");
+  c.q0 = text_of(parameters, "q0");
+  c.m = text_of(parameters, "m");
+  c.kh = text_of(parameters, "kh");
+  c.t = text_of(parameters, "t");
+  c.k = text_of(parameters, "k");
+  c.alpha = text_of(parameters, "alpha");
+  const Json& uo = member(j, "uo");
+  c.uo = number_of(member(uo, "value"));
+  c.uo_text = text_of(uo, "text");
+  c.alpha_c = text_of(uo, "alpha_c");
+  c.alpha_c_typed = flag_of(uo, "alpha_c_typed");
+  c.share = number_of(member(uo, "share"));
+  const Json& mean = member(j, "mean");
+  c.mean_uo = number_of(member(mean, "value"));
+  c.mean_uo_text = text_of(mean, "text");
+  c.mean_alpha_c = text_of(mean, "alpha_c");
+  const Json& sums = member(j, "sums");
+  c.sum_ng_before = value_of(member(sums, "sum_ng_before"));
+  c.sum_shares_before = value_of(member(sums, "sum_shares_before"));
+  c.sum_ng = text_of(sums, "sum_ng");
+  c.sum_shares = text_of(sums, "sum_shares");
+  const Json& flow = member(j, "flow");
+  c.u = number_of(member(flow, "u"));
+  c.flush_valve = flag_of(flow, "flush_valve");
+  c.flow = number_of(member(flow, "value"));
+  c.flow_text = text_of(flow, "text");
+  const Json& pipe = member(j, "pipe");
+  c.material = text_of(pipe, "material");
+  c.coef_i = number_of(member(pipe, "coef_i")).value_or(0);
+  const Json& inner = member(pipe, "inner");
+  for (rapidjson::SizeType k = 0; k < c.inner.size() && inner.IsArray() && k < inner.Size(); ++k)
+    c.inner[k] = number_of(inner[k]).value_or(0);
+  c.size = text_of(pipe, "size");
+  c.velocity = text_of(pipe, "velocity");
+  c.friction = text_of(pipe, "friction");
+  return c;
+}
+
 // The window before the segment, for undoing it: what it held, a text
 // left out being empty and a variable left out never set; a variable that
 // holds an empty text is written as "", and every number to its last bit.
-void write_before(JsonWriter& out, const WindowBefore& before) {
+void write_before(Out& out, const WindowBefore& before) {
   out.open("before");
   out.open("texts");
   for (const auto& [name, text] : before.texts) {
@@ -148,69 +301,78 @@ void write_before(JsonWriter& out, const WindowBefore& before) {
   out.close();
 }
 
-Calculation calculation_of(const json& j) {
-  Calculation c;
-  c.method = text_of(j, "method") == "coefficient" ? Method::Coefficient : Method::Probability;
-  const json& group = member(j, "group");
-  c.household_ng = text_of(group, "ng");
-  c.households = text_of(group, "households");
-  c.group_ng = text_of(group, "group_ng");
-  const json& parameters = member(j, "parameters");
-  c.q0 = text_of(parameters, "q0");
-  c.m = text_of(parameters, "m");
-  c.kh = text_of(parameters, "kh");
-  c.t = text_of(parameters, "t");
-  c.k = text_of(parameters, "k");
-  c.alpha = text_of(parameters, "alpha");
-  const json& uo = member(j, "uo");
-  c.uo = optional_of(member(uo, "value"));
-  c.uo_text = text_of(uo, "text");
-  c.alpha_c = text_of(uo, "alpha_c");
-  c.alpha_c_typed = flag_of(uo, "alpha_c_typed");
-  c.share = optional_of(member(uo, "share"));
-  const json& mean = member(j, "mean");
-  c.mean_uo = optional_of(member(mean, "value"));
-  c.mean_uo_text = text_of(mean, "text");
-  c.mean_alpha_c = text_of(mean, "alpha_c");
-  const json& sums = member(j, "sums");
-  c.sum_ng_before = value_of(member(sums, "sum_ng_before"));
-  c.sum_shares_before = value_of(member(sums, "sum_shares_before"));
-  c.sum_ng = text_of(sums, "sum_ng");
-  c.sum_shares = text_of(sums, "sum_shares");
-  const json& flow = member(j, "flow");
-  c.u = optional_of(member(flow, "u"));
-  c.flush_valve = flag_of(flow, "flush_valve");
-  c.flow = optional_of(member(flow, "value"));
-  c.flow_text = text_of(flow, "text");
-  const json& pipe = member(j, "pipe");
-  c.material = text_of(pipe, "material");
-  c.coef_i = optional_of(member(pipe, "coef_i")).value_or(0);
-  const json& inner = member(pipe, "inner");
-  for (std::size_t k = 0; k < c.inner.size() && inner.is_array() && k < inner.size(); ++k)
-    c.inner[k] = optional_of(inner[k]).value_or(0);
-  c.size = text_of(pipe, "size");
-  c.velocity = text_of(pipe, "velocity");
-  c.friction = text_of(pipe, "friction");
-  return c;
+WindowBefore before_of(const Json& before) {
+  WindowBefore w;
+  for_each_member(member(before, "texts"), [&](std::string_view name, const Json& j) {
+    if (j.IsString()) w.texts.emplace_back(name, text_of(j));
+  });
+  for_each_member(member(before, "alignments"), [&](std::string_view name, const Json& j) {
+    for (const auto& [align, align_name] : alignment_names) {
+      if (j.IsString() && text_of(j) == align_name) w.alignments.emplace_back(name, align);
+    }
+  });
+  for_each_member(member(before, "checks"), [&](std::string_view name, const Json& j) {
+    if (const std::optional<double> value = number_of(j)) w.checks.emplace_back(name, *value != 0 ? 1 : 0);
+  });
+  const Json& listed = member(before, "listed");
+  if (const std::optional<double> flow = number_of(member(listed, "flow"))) {
+    w.listed = {.flow = *flow, .material = text_of(listed, "material")};
+  }
+  for_each_member(member(before, "lists"), [&](std::string_view name, const Json& j) {
+    std::vector<std::string> lines;
+    if (j.IsArray()) {
+      for (const Json& item : j.GetArray()) lines.push_back(text_of(item));
+    }
+    ListItems items;
+    items.assign(std::move(lines));
+    w.lists.emplace_back(name, std::move(items));
+  });
+  for_each_member(member(before, "values"), [&](std::string_view name, const Json& j) {
+    if (j.IsNumber() || j.IsString()) w.values.emplace_back(name, value_of(j));
+  });
+  w.material = text_of(before, "material");
+  return w;
 }
 
-std::optional<SegmentRecord> record_of(const json& j) {
-  const std::string command = text_of(j, "command");
-  const json& loss = member(j, "loss");
-  if (!member(j, "line").is_string() || !member(loss, "running").is_number()) return std::nullopt;
-  const std::optional<Command> named = command_named(command);
-  if (!named) return std::nullopt;
+// A record needs its command, its line and the running loss after it;
+// what else it lacks reads as empty.
+std::optional<SegmentRecord> record_of(const Json& j) {
+  const Json& loss = member(j, "loss");
+  const std::optional<Command> command = command_named(text_of(j, "command"));
+  if (!command || !member(j, "line").IsString() || !member(loss, "running").IsNumber()) return std::nullopt;
   SegmentRecord r;
-  r.command = *named;
+  r.command = *command;
   if (r.command != Command::Repeat) r.calculation = calculation_of(j);
   r.label = text_of(j, "label");
   r.line = text_of(j, "line");
   r.length = text_of(loss, "length");
   r.running_before = value_of(member(loss, "running_before"));
-  r.loss = optional_of(member(loss, "segment")).value_or(0);
-  r.running = member(loss, "running").get<double>();
+  r.loss = number_of(member(loss, "segment")).value_or(0);
+  r.running = member(loss, "running").GetDouble();
   r.local_loss_coefficient = text_of(loss, "local_coefficient");
+  if (member(j, "before").IsObject()) r.before = before_of(member(j, "before"));
   return r;
+}
+
+// Strict JSON in UTF-8, its numbers read to the last bit, nested to any
+// depth without recursion: a line edited outside the program may hold
+// anything.
+constexpr unsigned parse_flags = rapidjson::kParseFullPrecisionFlag | rapidjson::kParseValidateEncodingFlag |
+                                 rapidjson::kParseIterativeFlag;
+
+// One line of the journal read: a record, the mark of a clearing, or
+// neither (a line cut short, edited outside).
+struct Read {
+  std::optional<SegmentRecord> record;
+  bool cleared = false;
+};
+
+Read read_line(std::string_view line) {
+  rapidjson::Document document;
+  document.Parse<parse_flags>(line.data(), line.size());
+  if (document.HasParseError()) return {};
+  if (member(document, "cleared").IsBool()) return {.cleared = true};
+  return {.record = record_of(document)};
 }
 
 }  // namespace
@@ -232,7 +394,8 @@ std::optional<SegmentRecord::Command> command_named(std::string_view name) {
 }
 
 std::string line_of(const SegmentRecord& record) {
-  JsonWriter out;
+  std::string line;
+  Out out(line);
   for (const auto& [value, name] : command_names) {
     if (record.command == value) out.text("command", name);
   }
@@ -242,25 +405,29 @@ std::string line_of(const SegmentRecord& record) {
   out.open("loss");
   out.text("length", record.length);
   out.number("segment", record.loss);
-  value(out, "running_before", record.running_before);
+  out.value("running_before", record.running_before);
   out.number("running", record.running);
   out.text("local_coefficient", record.local_loss_coefficient);
   out.close();
   if (record.before) write_before(out, *record.before);
-  return std::move(out).line();
+  out.end();
+  return line;
 }
+
+std::optional<SegmentRecord> record_in(std::string_view line) { return read_line(line).record; }
+
+bool is_cleared_line(std::string_view line) { return read_line(line).cleared; }
 
 std::vector<SegmentRecord> read(FilePort& files, const std::string& report_path) {
   const std::string path = path_for(report_path);
   std::vector<SegmentRecord> records;
   if (!files.size(path)) return records;
   files.read_lines(path, [&](std::string_view line) {
-    const json j = json::parse(line, nullptr, false);
-    if (j.is_discarded()) return;
-    if (member(j, "cleared").is_boolean()) {
+    Read read = read_line(line);
+    if (read.cleared) {
       records.clear();
-    } else if (std::optional<SegmentRecord> record = record_of(j)) {
-      records.push_back(std::move(*record));
+    } else if (read.record) {
+      records.push_back(std::move(*read.record));
     }
   });
   return records;

@@ -40,12 +40,9 @@ inline constexpr std::string_view cleared_line = "{\"cleared\":true}\n";
 // record (cut short, edited outside) is passed over.
 std::vector<SegmentRecord> read(FilePort& files, const std::string& report_path);
 
-// The record a line of the journal holds, as undo and resume take it up:
-// the command, the label and line, the window before it and, of its
-// calculation, the αc the designer typed. Nothing when the line holds no
-// such record (cut short, edited outside, or written without what undoing
-// it takes).
-std::optional<SegmentRecord> record_to_undo(std::string_view line);
+// The record a line of the journal holds; nothing when it holds none. Its
+// window before is missing where the line was written without it.
+std::optional<SegmentRecord> record_in(std::string_view line);
 // Whether the line is the one that marks a clearing of the report.
 bool is_cleared_line(std::string_view line);
 

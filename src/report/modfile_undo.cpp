@@ -94,7 +94,8 @@ LastSegment ModFile::last_segment(std::string_view doing) {
   BackwardLines journal(files_, journal_path);
   std::optional<FileLine> record_line = journal.previous();
   std::optional<SegmentRecord> record;
-  if (record_line) record = journal::record_to_undo(record_line->text());
+  if (record_line) record = journal::record_in(record_line->text());
+  if (record && !record->before) record.reset();
   if (!record && (!record_line || journal::is_cleared_line(record_line->text()))) {
     refuse(doing, "计算书“" + path + "”中没有管段记录");
   }

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "common/convert.h"
 #include "common/failure.h"
@@ -122,6 +123,49 @@ TEST(NumberShortcuts, AgreeWithTheFifteenDigitText) {
       ASSERT_EQ(Value(y).leading("x"), leading_number(text, "x")) << text;
       ASSERT_EQ(Value(Fixed4::from(y)).leading("x"), leading_number(Fixed4::from(y).text(), "x")) << text;
     }
+  }
+}
+
+// The short way to a number's shortest digits writes what std::to_chars
+// writes, for the numbers of four decimals it takes and their neighbours
+// one bit away, and for the numbers it leaves to to_chars.
+TEST(ShortestDecimals, AreWhatToCharsWrites) {
+  std::vector<double> numbers = {0.001,
+                                 0.0001,
+                                 0.0005,
+                                 0.0012,
+                                 99999.9999,
+                                 1e5,
+                                 99999,
+                                 10000,
+                                 15.6,
+                                 91.6,
+                                 -0.5,
+                                 0,
+                                 -0.0,
+                                 1e-300,
+                                 1e300,
+                                 0.3,
+                                 0.1 + 0.2,
+                                 8.969599723815918,
+                                 0.13340000000000002,
+                                 4.9e-324};
+  std::mt19937_64 random(20261207);
+  constexpr double scales[] = {1, 10, 100, 1000, 10000, 100000};
+  for (int i = 0; i < 100000; ++i) {
+    const auto digits = static_cast<long long>(std::pow(10.0, static_cast<double>(random() % 10)));
+    const auto whole = std::uniform_int_distribution<long long>(-digits, digits)(random);
+    const double x = static_cast<double>(whole) / scales[random() % std::size(scales)];
+    const double scale = std::pow(10.0, static_cast<int>(random() % 20) - 10);
+    for (const double y : {x, x * scale}) {
+      numbers.insert(numbers.end(), {y, std::nextafter(y, 1e308), std::nextafter(y, -1e308)});
+    }
+  }
+  for (const double x : numbers) {
+    NumberDigits digits;
+    char expected[32];
+    const std::string_view general(expected, std::to_chars(expected, expected + sizeof expected, x).ptr);
+    ASSERT_EQ(std::string_view(digits.data(), shortest_decimals(x, digits)), general) << x;
   }
 }
 

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <nlohmann/json.hpp>
 #include <stdexcept>
 
 #include "common/convert.h"
@@ -401,9 +400,8 @@ class Soak {
     for (const std::string& line : lines) {
       const std::size_t end = added.find('\n', start);
       if (end == std::string::npos) return broken(about("no record in ", line));
-      const auto record = nlohmann::json::parse(added.substr(start, end - start), nullptr, false);
-      if (record.is_discarded() || record.value("line", "") != line)
-        return broken(about("a wrong record in ", line));
+      const auto record = journal::record_in(std::string_view(added).substr(start, end - start));
+      if (!record || record->line != line) return broken(about("a wrong record in ", line));
       start = end + 1;
     }
     if (start != added.size()) return broken("a record without a line in " + journal);
