@@ -3,7 +3,12 @@
 // reader serves the calculation book, undo and resume alike.
 #include "journal/journal.h"
 
+// Texts are scanned for what needs escaping sixteen bytes at a time.
+#if defined(__SSE2__) && !defined(RAPIDJSON_SSE2)
+#define RAPIDJSON_SSE2
+#endif
 #include <rapidjson/document.h>
+#include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
 #include <cmath>
@@ -19,16 +24,8 @@ using Method = Calculation::Method;
 using Command = SegmentRecord::Command;
 using Json = rapidjson::Value;
 
-// What RapidJSON's writer writes to: the record's line.
-struct LineStream {
-  using Ch = char;
-  std::string* text;
-  void Put(char c) { *text += c; }
-  void Flush() {}
-};
-
-// Writes one record as a JSON object, member after member, straight into
-// its line: the journal writes a record at every segment, and a document
+// Writes one record as a JSON object, member after member, into a buffer
+// that RapidJSON fills without checking its room byte by byte: the journal writes a record at every segment, and a document
 // built first would cost more than the rest of a calculate click. Numbers
 // are their shortest decimals that read back as the same double, as
 // std::to_chars writes them, null when not finite; a text that is no UTF-8
@@ -36,10 +33,7 @@ struct LineStream {
 // line stays JSON.
 class Out {
  public:
-  explicit Out(std::string& line) : stream_{&line}, writer_(stream_) {
-    line.reserve(2048);
-    writer_.StartObject();
-  }
+  Out() { writer_.StartObject(); }
 
   void open(std::string_view key) {
     name(key);
@@ -91,10 +85,13 @@ class Out {
     }
   }
 
-  // Closes the record and ends its line.
-  void end() {
+  // The record closed, as one line with its line end.
+  std::string line() && {
     writer_.EndObject();
-    *stream_.text += '\n';
+    std::string line;
+    line.reserve(buffer_.GetSize() + 1);
+    line.append(buffer_.GetString(), buffer_.GetSize()) += '\n';
+    return line;
   }
 
  private:
@@ -118,8 +115,8 @@ class Out {
     writer_.RawValue(digits.data(), static_cast<std::size_t>(end - digits.data()), rapidjson::kNumberType);
   }
 
-  LineStream stream_;
-  rapidjson::Writer<LineStream> writer_;
+  rapidjson::StringBuffer buffer_{nullptr, 4096};
+  rapidjson::Writer<rapidjson::StringBuffer> writer_{buffer_};
 };
 
 // Reads leniently: a missing or mistyped member gives the empty value, so
@@ -394,8 +391,7 @@ std::optional<SegmentRecord::Command> command_named(std::string_view name) {
 }
 
 std::string line_of(const SegmentRecord& record) {
-  std::string line;
-  Out out(line);
+  Out out;
   for (const auto& [value, name] : command_names) {
     if (record.command == value) out.text("command", name);
   }
@@ -410,8 +406,7 @@ std::string line_of(const SegmentRecord& record) {
   out.text("local_coefficient", record.local_loss_coefficient);
   out.close();
   if (record.before) write_before(out, *record.before);
-  out.end();
-  return line;
+  return std::move(out).line();
 }
 
 std::optional<SegmentRecord> record_in(std::string_view line) { return read_line(line).record; }
