@@ -99,6 +99,8 @@ class Out {
   void name(std::string_view key) { writer_.Key(key.data(), static_cast<rapidjson::SizeType>(key.size())); }
   void string(std::string_view text) {
     if (is_utf8(text)) {
+      // The writer copies the text into its buffer at once and keeps no pointer to it.
+      // cppcheck-suppress [danglingTemporaryLifetime, invalidLifetime]
       writer_.String(text.data(), static_cast<rapidjson::SizeType>(text.size()));
     } else {
       const std::string mended = mended_utf8(text);
