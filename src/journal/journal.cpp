@@ -25,12 +25,12 @@ using Command = SegmentRecord::Command;
 using Json = rapidjson::Value;
 
 // Writes one record as a JSON object, member after member, into a buffer
-// that RapidJSON fills without checking its room byte by byte: the journal writes a record at every segment, and a document
-// built first would cost more than the rest of a calculate click. Numbers
-// are their shortest decimals that read back as the same double, as
-// std::to_chars writes them, null when not finite; a text that is no UTF-8
-// is written with U+FFFD for each byte that does not decode, so that the
-// line stays JSON.
+// that RapidJSON fills without checking its room byte by byte: the journal
+// writes a record at every segment, and a document built first would cost
+// more than the rest of a calculate click. Numbers are their shortest
+// decimals that read back as the same double, as std::to_chars writes
+// them, null when not finite; a text that is no UTF-8 is written with
+// U+FFFD for each byte that does not decode, so that the line stays JSON.
 class Out {
  public:
   Out() { writer_.StartObject(); }
