@@ -14,6 +14,6 @@ inline constexpr std::string_view default_report_path = "c:\\file.txt";
 Form frmset_layout();
 // Shown with no material chosen, the dialog's first control, PP-R, takes the
 // focus and with it the choice.
-void frmset_shown(Form& frmset);
+void frmset_shown(Form& dialog);
 
 }  // namespace aquamere

@@ -1,5 +1,11 @@
 #include "settings/reference_windows.h"
 
+#include "settings/fmuo_names.h"
+#include "settings/frma_names.h"
+#include "settings/frmabout_names.h"
+#include "settings/frmdj2_names.h"
+#include "settings/frmv_names.h"
+
 namespace aquamere {
 namespace {
 
@@ -43,13 +49,16 @@ constexpr const char* ppr_inner = "15.6 20.4 26.2 33.0 41.4 52.2 62.2 74.8 91.6"
 }  // namespace
 
 Form frma_layout() {
-  Form form{.name = "frma", .caption = "根据建筑物用途而定的系数α值", .width = 3510, .height = 1860};
-  form.controls.push_back({.name = "lsta1",
+  Form form{.name = std::string(frma::name),
+            .caption = "根据建筑物用途而定的系数α值",
+            .width = 3510,
+            .height = 1860};
+  form.controls.push_back({.name = frma::lsta1,
                            .kind = Kind::ListBox,
                            .rect = {0, 0, 2655, 1860},
                            .tab = 0,
                            .font = song(song_rows)});
-  form.controls.push_back({.name = "lsta2",
+  form.controls.push_back({.name = frma::lsta2,
                            .kind = Kind::ListBox,
                            .rect = {2640, 0, 855, 1860},
                            .tab = 1,
@@ -57,59 +66,59 @@ Form frma_layout() {
   return form;
 }
 
-void frma_fill(Form& frma) {
-  for (const AlphaRow& row : alpha_rows) frma.at("lsta1").items.add(row.use);
-  for (const AlphaRow& row : alpha_rows) frma.at("lsta2").items.add(row.alpha);
+void frma_fill(Form& window) {
+  for (const AlphaRow& row : alpha_rows) window.at(frma::lsta1).items.add(row.use);
+  for (const AlphaRow& row : alpha_rows) window.at(frma::lsta2).items.add(row.alpha);
 }
 
 Form frmdj2_layout() {
-  Form form{.name = "Frmdj2", .caption = "PP-R管水力计算", .width = 7560, .height = 1110};
-  form.controls.push_back({.name = "Frame1",
+  Form form{.name = std::string(Frmdj2::name), .caption = "PP-R管水力计算", .width = 7560, .height = 1110};
+  form.controls.push_back({.name = Frmdj2::Frame1,
                            .kind = Kind::Frame,
                            .text = "PP-R管公称直径与计算内径对应表",
                            .rect = {0, 0, 7455, 1095}});
-  form.controls.push_back({.name = "lstdj",
+  form.controls.push_back({.name = Frmdj2::lstdj,
                            .kind = Kind::ListBox,
-                           .parent = "Frame1",
+                           .parent = Frmdj2::Frame1,
                            .rect = {120, 240, 7215, 345},
                            .tab = 1,
                            .font = song(song_lines)});
-  form.controls.push_back({.name = "lstdjj",
+  form.controls.push_back({.name = Frmdj2::lstdjj,
                            .kind = Kind::ListBox,
-                           .parent = "Frame1",
+                           .parent = Frmdj2::Frame1,
                            .rect = {120, 600, 7215, 345},
                            .tab = 2,
                            .font = song(song_lines)});
   return form;
 }
 
-void frmdj2_fill(Form& frmdj2) {
-  frmdj2.at("lstdj").items.add(ppr_sizes);
-  frmdj2.at("lstdjj").items.add(ppr_inner);
+void frmdj2_fill(Form& window) {
+  window.at(Frmdj2::lstdj).items.add(ppr_sizes);
+  window.at(Frmdj2::lstdjj).items.add(ppr_inner);
 }
 
 // Two pairs of narrow labels; each caption is six values that wrap into a
 // column, Uo in percent beside its αc, the twelve rows of the lookup table.
 Form fmuo_layout() {
-  Form form{.name = "Fmuo", .caption = "", .width = 2910, .height = 1470};
+  Form form{.name = std::string(Fmuo::name), .caption = "", .width = 2910, .height = 1470};
   form.controls.push_back(
-      {.name = "Frame1", .kind = Kind::Frame, .text = "Uo-αc值对应表:", .rect = {0, 0, 2895, 1455}});
+      {.name = Fmuo::Frame1, .kind = Kind::Frame, .text = "Uo-αc值对应表:", .rect = {0, 0, 2895, 1455}});
   struct Column {
-    const char* name;
+    std::string_view name;
     int left, width;
     const char* values;
   };
   constexpr Column columns[] = {
-      {"uoz0", 240, 255, "1.0 1.5 2.0 2.5 3.0 3.5"},
-      {"acz0", 720, 615, "0.00323 0.00697 0.01097 0.01512 0.01939 0.02374"},
-      {"uoz1", 1560, 255, "4.0 4.5 5.0 6.0 7.0 8.0"},
-      {"acz1", 2040, 615, "0.02816 0.03263 0.03715 0.04629 0.05555 0.06489"},
+      {Fmuo::uoz0, 240, 255, "1.0 1.5 2.0 2.5 3.0 3.5"},
+      {Fmuo::acz0, 720, 615, "0.00323 0.00697 0.01097 0.01512 0.01939 0.02374"},
+      {Fmuo::uoz1, 1560, 255, "4.0 4.5 5.0 6.0 7.0 8.0"},
+      {Fmuo::acz1, 2040, 615, "0.02816 0.03263 0.03715 0.04629 0.05555 0.06489"},
   };
   for (const Column& c : columns) {
     form.controls.push_back({.name = c.name,
                              .kind = Kind::Label,
                              .text = c.values,
-                             .parent = "Frame1",
+                             .parent = Fmuo::Frame1,
                              .rect = {c.left, 240, c.width, 1095},
                              .font = song(song_small)});
   }
@@ -119,11 +128,12 @@ Form fmuo_layout() {
 // The box accepts typing, but nothing keeps it: the next opening shows the
 // table again.
 Form frmv_layout() {
-  Form form{.name = "frmv", .caption = "生活给水管道水流流速控制", .width = 4065, .height = 855};
+  Form form{
+      .name = std::string(frmv::name), .caption = "生活给水管道水流流速控制", .width = 4065, .height = 855};
   const std::string table = std::string(44, '-') + "\r\n" +
                             "公称直径(mm)   15-20  25-40  50-70  >=80\r\n"
                             "水流速度(m/s)  <=1.0 <=1.2  <=1.5  <=1.8\r\n";
-  form.controls.push_back({.name = "Text1",
+  form.controls.push_back({.name = frmv::Text1,
                            .kind = Kind::TextBox,
                            .text = table,
                            .rect = {0, 0, 4095, 855},
@@ -134,8 +144,8 @@ Form frmv_layout() {
 }
 
 Form frmabout_layout() {
-  Form form{.name = "frmabout", .caption = "Aquamere", .width = 3795, .height = 1530};
-  form.controls.push_back({.name = "Label1",
+  Form form{.name = std::string(frmabout::name), .caption = "Aquamere", .width = 3795, .height = 1530};
+  form.controls.push_back({.name = frmabout::Label1,
                            .kind = Kind::Label,
                            .text = "AquamereV0.90测试版",
                            .rect = {480, 240, 2895, 375},

@@ -11,11 +11,11 @@ namespace aquamere {
 // frma: the coefficient α of the coefficient method by building use.
 Form frma_layout();
 // Fills the two lists, row n of one beside row n of the other.
-void frma_fill(Form& frma);
+void frma_fill(Form& window);
 
 // Frmdj2: nominal and inner diameters of PP-R pipe.
 Form frmdj2_layout();
-void frmdj2_fill(Form& frmdj2);
+void frmdj2_fill(Form& window);
 
 // Fmuo: the Uo–αc table as text.
 Form fmuo_layout();
