@@ -5,12 +5,12 @@
 
 namespace aquamere {
 
-double FrmMain::number(const char* control) const {
+double FrmMain::number(std::string_view control) const {
   const Control& box = form().at(control);
   return strict_number(box.text, box.label);
 }
 
-double FrmMain::leading(const char* control) const {
+double FrmMain::leading(std::string_view control) const {
   const Control& box = form().at(control);
   return leading_number(box.text, box.label);
 }
@@ -26,12 +26,12 @@ void FrmMain::handle(const Event& event) {
   const std::string& c = event.control;
   switch (event.type) {
     case Event::Type::Change:
-      if (c == "t_fz" || c == "t_Ng") update_ngz();
+      if (c == frmmain::t_fz || c == frmmain::t_Ng) update_ngz();
       break;
     case Event::Type::Click:
-      if (c == "cmdjsmll")
+      if (c == frmmain::cmdjsmll)
         cmdjsmll_click();
-      else if (c == "chk_j")
+      else if (c == frmmain::chk_j)
         chk_j_click();
       else if (form().at(c).kind == Kind::MenuItem)
         menu_click(c);
@@ -39,13 +39,13 @@ void FrmMain::handle(const Event& event) {
     case Event::Type::DoubleClick:
       if (c.empty())
         form_dblclick();
-      else if (c == "t_fs")
+      else if (c == frmmain::t_fs)
         t_fs_dblclick();
-      else if (c == "t_Ng")
+      else if (c == frmmain::t_Ng)
         t_Ng_dblclick();
-      else if (c == "t_qg")
+      else if (c == frmmain::t_qg)
         t_qg_dblclick();
-      else if (c == "txtsave")
+      else if (c == frmmain::txtsave)
         cleardata();
       break;
     case Event::Type::Select:  // the result lists answer no choice of a line

@@ -9,6 +9,7 @@
 #include "common/form.h"
 #include "common/value.h"
 #include "common/window_host.h"
+#include "mainwindow/frmmain_names.h"
 #include "mainwindow/main_vars.h"
 #include "report/modfile.h"
 
@@ -77,13 +78,13 @@ class FrmMain {
   bool holds_items(std::string_view item) const;
 
  private:
-  Form& form() { return host_.window("frmmain"); }
-  const Form& form() const { return host_.window("frmmain"); }
+  Form& form() { return host_.window(frmmain::name); }
+  const Form& form() const { return host_.window(frmmain::name); }
   MainVars& vars() { return vars_; }
   const MainVars& vars() const { return vars_; }
   // The text of a box read strictly as a number; a failure names the box.
-  double number(const char* control) const;
-  double leading(const char* control) const;
+  double number(std::string_view control) const;
+  double leading(std::string_view control) const;
   // Puts a material's inner diameters and 1000i coefficient in force.
   void load_table(const Material& material);
   // The material whose table is in force; "" for none of the four.

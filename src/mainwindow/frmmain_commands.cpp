@@ -7,15 +7,22 @@
 #include "book/export_book.h"
 #include "common/convert.h"
 #include "mainwindow/frmmain.h"
+#include "report/frmlookover_names.h"
+#include "settings/fmuo_names.h"
+#include "settings/frma_names.h"
+#include "settings/frmabout_names.h"
+#include "settings/frmdj2_names.h"
+#include "settings/frmset_names.h"
+#include "settings/frmv_names.h"
 
 namespace aquamere {
 
 void FrmMain::cmdjsmll_click() {
   Form& f = form();
-  const bool coefficient_method = f.value("chk_j") == 1;
+  const bool coefficient_method = f.value(frmmain::chk_j) == 1;
   begin_segment(SegmentRecord::Command::Calculate,
                 coefficient_method ? Calculation::Method::Coefficient : Calculation::Method::Probability);
-  f.at("t_qg").align = Align::Center;
+  f.at(frmmain::t_qg).align = Align::Center;
   contn();
   if (coefficient_method) {  // coefficient method: the group enters ΣNg only
     ngz_z();
@@ -33,7 +40,7 @@ void FrmMain::cmdjsmll_click() {
 // One segment of the batch, always by the probability method.
 void FrmMain::sj_qg() {
   begin_segment(SegmentRecord::Command::Batch, Calculation::Method::Probability);
-  form().at("t_qg").align = Align::Right;
+  form().at(frmmain::t_qg).align = Align::Right;
   contn();
   jsuoac();
   jq_Uo_ac();
@@ -51,38 +58,38 @@ void FrmMain::sj_qg() {
 void FrmMain::t_fs_dblclick() {
   WindowBefore before = window_before();
   cleardata();
-  const int count = strict_int16(form().text("t_fs"), form().at("t_fs").label);
+  const int count = strict_int16(form().text(frmmain::t_fs), form().at(frmmain::t_fs).label);
   batch_before_ = std::move(before);
   for (int i = 1; i <= count; ++i) {
-    if (form().text("t_ngz").empty() || form().text("t_Ng").empty()) break;
+    if (form().text(frmmain::t_ngz).empty() || form().text(frmmain::t_Ng).empty()) break;
     if (!host_.attempt([this] { sj_qg(); })) break;
   }
   batch_before_.reset();
 }
 
 void FrmMain::t_Ng_dblclick() {
-  form().at("t_qg").align = Align::Left;
+  form().at(frmmain::t_qg).align = Align::Left;
   jsuoac();
   if (hu_qg()) v_de_i();
 }
 
 void FrmMain::mnufs_click() {
-  form().at("t_qg").align = Align::Left;
+  form().at(frmmain::t_qg).align = Align::Left;
   jsuoac();
   hu_qg();
 }
 
 // The candidate sizes for a flow typed into t_qg; no size is chosen.
 void FrmMain::t_qg_dblclick() {
-  if (form().text("t_qg").empty()) return;
-  vars().Qg = leading("t_qg");
+  if (form().text(frmmain::t_qg).empty()) return;
+  vars().Qg = leading(frmmain::t_qg);
   djj_v_i();
 }
 
 // Repeat segment: the same load again under the next label.
 void FrmMain::form_dblclick() {
   Form& f = form();
-  if (f.text("t_ngz").empty() || f.text("t_Ng").empty()) return;
+  if (f.text(frmmain::t_ngz).empty() || f.text(frmmain::t_Ng).empty()) return;
   repeat_segment();
 }
 
@@ -96,9 +103,9 @@ void FrmMain::repeat_segment() {
 // checked, of dwellings when cleared.
 void FrmMain::chk_j_click() {
   Form& f = form();
-  const bool concentrated = f.value("chk_j") == 1;
-  f.set_text("t_ky", concentrated ? "0" : "0.005");
-  f.set_text("t_ay", concentrated ? "2.5" : "1.1");
+  const bool concentrated = f.value(frmmain::chk_j) == 1;
+  f.set_text(frmmain::t_ky, concentrated ? "0" : "0.005");
+  f.set_text(frmmain::t_ay, concentrated ? "2.5" : "1.1");
 }
 
 void FrmMain::menu_click(const std::string& item) {
@@ -106,31 +113,31 @@ void FrmMain::menu_click(const std::string& item) {
     std::string_view item, window;
   };
   static constexpr Opens opens[] = {
-      {"mnuset", "frmset"}, {"mnudj", "Frmdj2"}, {"mnuuo1", "Fmuo"},
-      {"mnuv", "frmv"},     {"mnua", "frma"},    {"mnuabout", "frmabout"},
+      {frmmain::mnuset, frmset::name}, {frmmain::mnudj, Frmdj2::name}, {frmmain::mnuuo1, Fmuo::name},
+      {frmmain::mnuv, frmv::name},     {frmmain::mnua, frma::name},    {frmmain::mnuabout, frmabout::name},
   };
   for (const Opens& o : opens) {
     if (o.item == item) return host_.show(o.window);
   }
-  if (item == "mnufs") {
+  if (item == frmmain::mnufs) {
     mnufs_click();
-  } else if (item == "mnuclear") {
+  } else if (item == frmmain::mnuclear) {
     cleardata();
-  } else if (item == "mnuexit") {
-    host_.unload("frmmain");
-  } else if (item == "mnulook") {
-    host_.show("frmlookover");
+  } else if (item == frmmain::mnuexit) {
+    host_.unload(frmmain::name);
+  } else if (item == frmmain::mnulook) {
+    host_.show(frmlookover::name);
     modfile_.load_book();
     modfile_.put_head();
-  } else if (item == "mnukill") {
+  } else if (item == frmmain::mnukill) {
     modfile_.new_book();
-  } else if (item == "mnuexport") {
+  } else if (item == frmmain::mnuexport) {
     mnuexport_click();
-  } else if (item == "mnuundo") {
+  } else if (item == frmmain::mnuundo) {
     mnuundo_click();
-  } else if (item == "mnuresume") {
+  } else if (item == frmmain::mnuresume) {
     mnuresume_click();
-  } else if (item != "mnuds" && !holds_items(item) && form().text(item) != "-") {
+  } else if (item != frmmain::mnuds && !holds_items(item) && form().text(item) != "-") {
     // An item of the menus that no branch above answers is a name misspelt
     // here or in the layout: a programming error, not a silent nothing.
     throw std::logic_error("菜单项" + item + "没有命令");
@@ -159,11 +166,11 @@ void FrmMain::mnuexport_click() {
 // segment has nothing calculated behind it.
 void FrmMain::put_seg() {
   Form& f = form();
-  const Control& length = f.at("txt_l");
+  const Control& length = f.at(frmmain::txt_l);
   const bool repeat = notes_.command == SegmentRecord::Command::Repeat;
-  Segment segment{.counter = f.text("lab_3"),
-                  .sum_ng = f.text("t_nguo"),
-                  .flow = f.text("t_qg"),
+  Segment segment{.counter = f.text(frmmain::lab_3),
+                  .sum_ng = f.text(frmmain::t_nguo),
+                  .flow = f.text(frmmain::t_qg),
                   .size = vars().de_de,
                   .velocity = vars().v_v,
                   .friction = vars().i_i,

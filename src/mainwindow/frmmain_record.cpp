@@ -23,7 +23,7 @@ std::string material_name(const std::array<double, size_count>& inner, float coe
 // The labels whose captions the program changes: the segment counter (its
 // label follows it), the flow the lists were filled for, and the name of
 // the table in force.
-constexpr std::string_view changing_labels[] = {"lab_3", "lbqg", "Label5"};
+constexpr std::string_view changing_labels[] = {frmmain::lab_3, frmmain::lbqg, frmmain::Label5};
 constexpr std::pair<const char*, Value MainVars::*> segment_variables[] = {
     {"Ng", &MainVars::Ng},       {"Qg", &MainVars::Qg},   {"ac", &MainVars::ac},   {"U", &MainVars::U},
     {"zg1", &MainVars::zg1},     {"zg2", &MainVars::zg2}, {"ng1", &MainVars::ng1}, {"ng3", &MainVars::ng3},
@@ -77,7 +77,7 @@ void FrmMain::put_back(const WindowBefore& before) {
   for (const auto& [name, value] : before.checks) {
     if (Control* c = f.find(name); c != nullptr && c->kind == Kind::CheckBox) c->value = value;
   }
-  show_counter(f.text("lab_3"));
+  show_counter(f.text(frmmain::lab_3));
   if (before.listed) {
     list_again(*before.listed);
   } else {
@@ -118,37 +118,37 @@ Calculation FrmMain::calculation() const {
   const Form& f = form();
   const bool probability = notes_.method == Calculation::Method::Probability;
   Calculation c{.method = notes_.method,
-                .household_ng = f.text("t_Ng"),
-                .households = f.text("t_fz"),
-                .group_ng = f.text("t_ngz"),
+                .household_ng = f.text(frmmain::t_Ng),
+                .households = f.text(frmmain::t_fz),
+                .group_ng = f.text(frmmain::t_ngz),
                 .sum_ng_before = notes_.sum_ng_before,
                 .sum_shares_before = notes_.sum_shares_before,
-                .sum_ng = f.text("t_nguo"),
-                .flush_valve = f.value("chk_d") == 1,
+                .sum_ng = f.text(frmmain::t_nguo),
+                .flush_valve = f.value(frmmain::chk_d) == 1,
                 .flow = notes_.flow,
-                .flow_text = f.text("t_qg"),
+                .flow_text = f.text(frmmain::t_qg),
                 .coef_i = static_cast<double>(coef_i_),
                 .size = vars().de_de.text(),
                 .velocity = vars().v_v.text(),
                 .friction = vars().i_i.text()};
   if (probability) {
-    c.q0 = f.text("t_q0");
-    c.m = f.text("t_m");
-    c.kh = f.text("t_kh");
-    c.t = f.text("t_t");
+    c.q0 = f.text(frmmain::t_q0);
+    c.m = f.text(frmmain::t_m);
+    c.kh = f.text(frmmain::t_kh);
+    c.t = f.text(frmmain::t_t);
     c.uo = notes_.uo;
-    c.uo_text = f.text("t_Uo");
-    c.alpha_c = f.text("t_ac");
+    c.uo_text = f.text(frmmain::t_Uo);
+    c.alpha_c = f.text(frmmain::t_ac);
     c.alpha_c_typed = notes_.alpha_c_typed;
     c.share = notes_.share;
-    c.sum_shares = f.text("txtnguo");
+    c.sum_shares = f.text(frmmain::txtnguo);
     c.mean_uo = notes_.mean_uo;
-    c.mean_uo_text = f.text("txtsave");
-    c.mean_alpha_c = f.text("t_ac2");
+    c.mean_uo_text = f.text(frmmain::txtsave);
+    c.mean_alpha_c = f.text(frmmain::t_ac2);
     c.u = notes_.u;
   } else {
-    c.k = f.text("t_ky");
-    c.alpha = f.text("t_ay");
+    c.k = f.text(frmmain::t_ky);
+    c.alpha = f.text(frmmain::t_ay);
   }
   for (std::size_t k = 0; k < size_count; ++k) c.inner[k] = vars().de[k].number(diameter_quantity);
   c.material = material_name(c.inner, coef_i_);

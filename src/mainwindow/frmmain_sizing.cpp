@@ -1,5 +1,6 @@
 // Pipe table in force, velocity, 1000i, the candidate listing and the
 // automatic size choice.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "hydraulics/materials.h"
 #include "hydraulics/pipe_sizing.h"
 #include "mainwindow/frmmain.h"
+#include "settings/frmset_names.h"
 
 namespace aquamere {
 namespace {
@@ -15,9 +17,16 @@ namespace {
 // Shown for every material: the wording dates from the PP-R tables.
 constexpr std::string_view too_fast_warning = "流速过大，De100的PP-R管已不能满足规范要求.";
 
-constexpr const char* size_list = "List1";
-constexpr const char* velocity_list = "List2";
-constexpr const char* friction_list = "List3";
+constexpr std::string_view size_list = frmmain::List1;
+constexpr std::string_view velocity_list = frmmain::List2;
+constexpr std::string_view friction_list = frmmain::List3;
+
+// Each material is chosen by an option of the settings dialog's material
+// frame, named as the dialog names it.
+static_assert(std::ranges::all_of(materials, [](const Material& material) {
+  return material.option == frmset::op_jd || material.option == frmset::op_ppr ||
+         material.option == frmset::op_lz || material.option == frmset::op_sc;
+}));
 
 InnerDiameters inner_diameters(const MainVars& vars) {
   InnerDiameters inner{};
@@ -36,11 +45,11 @@ void FrmMain::load_table(const Material& material) {
 // Loads the material chosen in the settings dialog and names its table.
 // The options are one exclusive group, so at most one row is loaded.
 void FrmMain::set_dj() {
-  const Form& settings = host_.window("frmset");
+  const Form& settings = host_.window(frmset::name);
   for (const Material& material : materials) {
     if (settings.value(material.option) != 1) continue;
     load_table(material);
-    form().set_text("Label5", std::string(material.caption));
+    form().set_text(frmmain::Label5, std::string(material.caption));
   }
 }
 
@@ -58,14 +67,14 @@ std::string FrmMain::iii(const Value& qg, const Value& dj) const {
 // the largest size listed runs faster than 2 m/s.
 void FrmMain::djj_v_i() {
   Form& f = form();
-  for (const char* list : {size_list, velocity_list, friction_list}) f.at(list).items.clear();
+  for (std::string_view list : {size_list, velocity_list, friction_list}) f.at(list).items.clear();
   const Value qg = vars().Qg;
   if (qg.equals_text("")) {
-    f.set_text("lbqg", "");
+    f.set_text(frmmain::lbqg, "");
     return;
   }
   const double flow = qg.number(flow_quantity);
-  f.set_text("lbqg", "Qg=" + four_decimal_text(flow));
+  f.set_text(frmmain::lbqg, "Qg=" + four_decimal_text(flow));
   list_candidates(flow);
   const ListItems& velocities = f.at(velocity_list).items;
   const bool too_fast = velocities.size() > 1 && strict_number(velocities[velocities.size() - 1], "流速") > 2;
@@ -88,7 +97,7 @@ void FrmMain::list_candidates(double flow) {
     frictions.push_back(iii(qg, vars().de[k]));
   }
   listing_ = {.flow = flow, .material = material_in_force()};
-  const char* lists[] = {size_list, velocity_list, friction_list};
+  const std::string_view lists[] = {size_list, velocity_list, friction_list};
   std::vector<std::string>* lines[] = {&sizes, &velocities, &frictions};
   for (std::size_t i = 0; i < std::size(lists); ++i) {
     f.at(lists[i]).items.assign(std::move(*lines[i]));
@@ -112,14 +121,14 @@ void FrmMain::list_again(const WindowBefore::Listed& listed) {
 // Chooses the size for the flow as shown in t_qg, which from here on is Qg.
 void FrmMain::v_de_i() {
   Form& f = form();
-  const std::string flow = f.text("t_qg");
+  const std::string flow = f.text(frmmain::t_qg);
   if (flow.empty()) return;
   vars().Qg = flow;
   const SizeChoice choice = choose_pipe_size(flow, inner_diameters(vars()), coef_i_);
   vars().v_v = choice.velocity;
   vars().i_i = choice.friction;
   vars().de_de = std::string(choice.size);
-  f.set_text("t_de", std::string(choice.size));
+  f.set_text(frmmain::t_de, std::string(choice.size));
 }
 
 }  // namespace aquamere

@@ -7,6 +7,7 @@
 #include "hydraulics/materials.h"
 #include "journal/journal.h"
 #include "mainwindow/frmmain.h"
+#include "settings/frmset_names.h"
 
 namespace aquamere {
 namespace {
@@ -66,14 +67,14 @@ void FrmMain::put_material_in_force(const std::string& name) {
   for (const Material& material : materials) {
     if (material.name != name) continue;
     load_table(material);
-    host_.window("frmset").select_option(material.option);
+    host_.window(frmset::name).select_option(material.option);
   }
 }
 
 void FrmMain::show_counter(const std::string& counter) {
   Form& f = form();
-  f.set_text("lab_3", counter);
-  f.set_text("lab_2",
+  f.set_text(frmmain::lab_3, counter);
+  f.set_text(frmmain::lab_2,
              counter == "0" ? counter : counter + "-" + number_text(leading_number(counter, "管段编号") + 1));
 }
 

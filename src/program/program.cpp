@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "common/failure.h"
+#include "mainwindow/frmmain_names.h"
 #include "program/windows.h"
 #include "settings/frmset.h"
 
@@ -48,7 +49,7 @@ Program::Program(DialogPort& dialogs, FilePort& files, KeptSettings* kept)
       dialogs_(dialogs),
       modfile_(*this, state_.book, files),
       frmmain_(*this, state_.main, state_.coef_i, modfile_) {
-  show_window("frmmain");
+  show_window(frmmain::name);
 }
 
 void Program::keep_report_path(const std::string& path) {
@@ -178,11 +179,11 @@ void Program::close(std::string_view window) {
 }
 
 bool Program::press(std::string_view shortcut) {
-  const Form* main = find_window("frmmain");
+  const Form* main = find_window(frmmain::name);
   if (main == nullptr || !main->shown) return false;
   for (const Control& c : main->controls) {
     if (c.kind == Kind::MenuItem && c.shortcut == shortcut) {
-      click("frmmain", c.name);
+      click(frmmain::name, c.name);
       return true;
     }
   }

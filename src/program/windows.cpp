@@ -1,8 +1,16 @@
 #include "program/windows.h"
 
+#include "mainwindow/frmmain_names.h"
 #include "program/program.h"
 #include "report/frmlookover.h"
+#include "report/frmlookover_names.h"
+#include "settings/fmuo_names.h"
+#include "settings/frma_names.h"
+#include "settings/frmabout_names.h"
+#include "settings/frmdj2_names.h"
 #include "settings/frmset.h"
+#include "settings/frmset_names.h"
+#include "settings/frmv_names.h"
 #include "settings/reference_windows.h"
 
 namespace aquamere {
@@ -16,41 +24,42 @@ void handle_frmmain(Program& program, const Event& event) { program.frmmain().ha
 // main window already closed there is nothing to apply to.
 // The report path confirmed is kept for the next run too.
 void handle_frmset(Program& program, const Event& event) {
-  if (event.type != Event::Type::Click || event.control != "cmddone") return;
-  if (program.find_window("frmmain") != nullptr) {
+  if (event.type != Event::Type::Click || event.control != frmset::cmddone) return;
+  if (program.find_window(frmmain::name) != nullptr) {
     program.frmmain().set_dj();
     program.frmmain().set_styl();
   }
-  program.hide("frmset");
-  program.keep_report_path(program.window("frmset").text("txtfile"));
+  program.hide(frmset::name);
+  program.keep_report_path(program.window(frmset::name).text(frmset::txtfile));
 }
 
 // Made afresh, the dialog holds the report path an earlier run kept.
 void load_frmset(Program& program) {
-  if (const auto& kept = program.kept_report_path()) program.window("frmset").set_text("txtfile", *kept);
+  if (const auto& kept = program.kept_report_path())
+    program.window(frmset::name).set_text(frmset::txtfile, *kept);
 }
 
-void shown_frmset(Program& program) { frmset_shown(program.window("frmset")); }
+void shown_frmset(Program& program) { frmset_shown(program.window(frmset::name)); }
 
 // Opening the viewer closes the run of segment lines with a summary.
 void load_frmlookover(Program& program) { program.modfile().put_sum(); }
 
-void load_frma(Program& program) { frma_fill(program.window("frma")); }
-void load_frmdj2(Program& program) { frmdj2_fill(program.window("Frmdj2")); }
+void load_frma(Program& program) { frma_fill(program.window(frma::name)); }
+void load_frmdj2(Program& program) { frmdj2_fill(program.window(Frmdj2::name)); }
 
 const WindowType types[] = {
-    {.name = "frmmain", .layout = &FrmMain::layout, .load = &load_frmmain, .handle = &handle_frmmain},
-    {.name = "frmset",
+    {.name = frmmain::name, .layout = &FrmMain::layout, .load = &load_frmmain, .handle = &handle_frmmain},
+    {.name = frmset::name,
      .layout = &frmset_layout,
      .load = &load_frmset,
      .on_show = &shown_frmset,
      .handle = &handle_frmset},
-    {.name = "frmlookover", .layout = &frmlookover_layout, .load = &load_frmlookover},
-    {.name = "frma", .layout = &frma_layout, .load = &load_frma},
-    {.name = "Frmdj2", .layout = &frmdj2_layout, .load = &load_frmdj2},
-    {.name = "Fmuo", .layout = &fmuo_layout},
-    {.name = "frmv", .layout = &frmv_layout},
-    {.name = "frmabout", .layout = &frmabout_layout},
+    {.name = frmlookover::name, .layout = &frmlookover_layout, .load = &load_frmlookover},
+    {.name = frma::name, .layout = &frma_layout, .load = &load_frma},
+    {.name = Frmdj2::name, .layout = &frmdj2_layout, .load = &load_frmdj2},
+    {.name = Fmuo::name, .layout = &fmuo_layout},
+    {.name = frmv::name, .layout = &frmv_layout},
+    {.name = frmabout::name, .layout = &frmabout_layout},
 };
 
 }  // namespace

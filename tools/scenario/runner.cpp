@@ -11,6 +11,7 @@
 #include "common/convert.h"
 #include "common/utf8_path.h"
 #include "files/disk_files.h"
+#include "mainwindow/frmmain_names.h"
 #include "report/report_codec.h"
 #include "scenario/book_cells.h"
 #include "scenario/report_lines.h"
@@ -31,7 +32,7 @@ std::pair<std::string, std::string> target(const std::string& name) {
     return {name.substr(0, dot), name.substr(dot + 1)};
   }
   if (name.starts_with("frm") || name.starts_with("Frm") || name.starts_with("Fm")) return {name, ""};
-  return {"frmmain", name};
+  return {std::string(frmmain::name), name};
 }
 
 // A list's row as a scenario counts it, from 1.

@@ -5,6 +5,7 @@
 
 #include "hydraulics/materials.h"
 #include "settings/frmset.h"
+#include "settings/frmset_names.h"
 
 namespace aquamere::scenario {
 namespace {
@@ -39,7 +40,7 @@ std::string variable_text(const ProgramState& state, const std::string& name) {
 }
 
 std::string report_path(const Program& program) {
-  if (const Form* settings = program.find_window("frmset")) return settings->text("txtfile");
+  if (const Form* settings = program.find_window(frmset::name)) return settings->text(frmset::txtfile);
   return program.kept_report_path().value_or(std::string(default_report_path));
 }
 

@@ -19,6 +19,7 @@
 #include "desktop/appearance.h"
 #include "desktop/control_widgets.h"
 #include "desktop/desktop.h"
+#include "mainwindow/frmmain_names.h"
 #include "program/program.h"
 #include "scenario/gui_mode.h"
 #include "scenario/variables.h"
@@ -108,7 +109,7 @@ class WidgetDriver : public Driver {
   // Ctrl+A/C/V/X would keep their editing meaning: when one has the focus,
   // the user first clicks the window's background.
   void key(const std::string& keys) override {
-    FormWindow& main = open_window("frmmain");
+    FormWindow& main = open_window(std::string(frmmain::name));
     const QKeySequence sequence(QString::fromStdString(keys));
     if (sequence.isEmpty() || !answers(main, sequence)) {
       throw std::invalid_argument("no menu item answers " + keys);
