@@ -122,13 +122,18 @@ void show_label(QLabel* label, const Control& c) {
   if (label->alignment() != align) label->setAlignment(align);
 }
 
+// The program's chosen line shows as the list's current row; setting it is
+// no choice of the user's, so the list's own signals stay silent meanwhile.
 void show_list(QListWidget* list, const Control& c, const Control* before) {
-  if (before != nullptr && before->items == c.items) return;
-  QStringList lines;
-  lines.reserve(static_cast<qsizetype>(c.items.size()));
-  for (const std::string& line : c.items) lines.append(to_qt(line));
-  list->clear();
-  list->addItems(lines);
+  const QSignalBlocker quiet(list);
+  if (before == nullptr || !(before->items == c.items)) {
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(c.items.size()));
+    for (const std::string& line : c.items) lines.append(to_qt(line));
+    list->clear();
+    list->addItems(lines);
+  }
+  if (list->currentRow() != c.selected) list->setCurrentRow(c.selected);
 }
 
 void show_button(QAbstractButton* button, const Control& c) {

@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QLayout>
+#include <QListWidget>
 #include <QMenuBar>
 #include <algorithm>
 #include <vector>
@@ -78,6 +79,9 @@ void FormWindow::wire(const Control& c, QWidget* widget) {
     connect(multi, &QPlainTextEdit::textChanged, this,
             [this, control, multi] { send(typed(shown_, control, from_qt(multi->toPlainText()))); });
     multi->double_clicked = double_click;
+  } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+    connect(list, &QListWidget::currentRowChanged, this,
+            [this, control](int row) { send(chosen(shown_, control, row)); });
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
     connect(button, &QAbstractButton::clicked, this, [this, control] {
       note_checks(shown_, [this](const Control& option) {

@@ -27,6 +27,16 @@ inline UserAction typed(Form& shown, std::string_view control, std::string text)
   };
 }
 
+// Choosing a line of a list box (counted from 0): the line the list now
+// shows as chosen, and the action that chooses it in the program. A list
+// left with no line chosen (emptied, say) is no choice of the user's.
+inline UserAction chosen(Form& shown, std::string_view control, int row) {
+  shown.at(control).selected = row;
+  return [window = shown.name, control = std::string(control), row](Program& p) {
+    if (row >= 0) p.select(window, control, row);
+  };
+}
+
 // Clicking: the checks of the boxes and options as the controls now show
 // them, the click having checked or cleared some already.
 inline void note_checks(Form& shown, const std::function<bool(const Control&)>& checked) {

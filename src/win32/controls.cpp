@@ -79,6 +79,7 @@ void show_control(HWND native, const Control& c, const Control* before) {
   switch (c.kind) {
     case Kind::ListBox:
       if (before == nullptr || !(before->items == c.items)) ListBox(native).set_lines(c.items);
+      if (ListBox(native).chosen() != c.selected) ListBox(native).choose(c.selected);
       return;
     case Kind::CheckBox:
     case Kind::OptionButton:

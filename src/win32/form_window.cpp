@@ -170,6 +170,8 @@ void FormWindow::command(int id, int code) {
     send([window = name_, control](Program& p) { p.click(window, control); });
   } else if (c.kind == Kind::TextBox && code == EN_CHANGE) {
     send(typed(shown_, control, Handle(natives_[place]).text()));
+  } else if (c.kind == Kind::ListBox && code == LBN_SELCHANGE) {
+    send(chosen(shown_, control, ListBox(natives_[place]).chosen()));
   } else if (code == BN_CLICKED &&
              (c.kind == Kind::CheckBox || c.kind == Kind::OptionButton || c.kind == Kind::CommandButton)) {
     note_checks(shown_, [this](const Control& checked) {

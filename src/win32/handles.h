@@ -51,6 +51,11 @@ class ListBox : public Handle {
     return lines;
   }
 
+  // The chosen line, counted from 0; -1 for none. Choosing it sends no
+  // LBN_SELCHANGE: only the user's choice does.
+  int chosen() const { return static_cast<int>(send(LB_GETCURSEL)); }
+  void choose(int row) const { send(LB_SETCURSEL, static_cast<WPARAM>(row)); }
+
   // Without redrawing line by line: a viewed report holds thousands.
   template <class Lines>
   void set_lines(const Lines& lines) const {

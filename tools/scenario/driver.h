@@ -30,6 +30,8 @@ class Driver {
   // menu item or window (control ""), or "0"/"1" for a check box or option.
   virtual std::string text(const std::string& window, const std::string& control) = 0;
   virtual std::vector<std::string> items(const std::string& window, const std::string& control) = 0;
+  // The line a list box shows as chosen, counted from 0; -1 for none.
+  virtual int selected(const std::string& window, const std::string& control) = 0;
   // "left", "right" or "center".
   virtual std::string align(const std::string& window, const std::string& control) = 0;
   virtual bool window_open(const std::string& window) = 0;

@@ -41,6 +41,9 @@ class ModelDriver : public Driver {
   std::vector<std::string> items(const std::string& window, const std::string& control) override {
     return existing(window).at(control).items.lines();
   }
+  int selected(const std::string& window, const std::string& control) override {
+    return existing(window).at(control).selected;
+  }
   std::string align(const std::string& window, const std::string& control) override {
     switch (existing(window).at(control).align) {
       case Align::Left:

@@ -132,6 +132,9 @@ class Play {
     } else if (s.verb == "expect-list") {
       auto [w, c] = target(a[0]);
       compare(joined({a.begin() + 1, a.end()}), joined(driver_->items(w, c)));
+    } else if (s.verb == "expect-selected") {
+      auto [w, c] = target(a[0]);
+      compare(a[1], std::to_string(driver_->selected(w, c) + 1));
     } else if (s.verb == "expect-align") {
       auto [w, c] = target(a[0]);
       compare(a[1], driver_->align(w, c));

@@ -47,6 +47,7 @@ constexpr Arity arities[] = {
     {"expect", 2, 2},
     {"expect-list", 1, -1},
     {"expect-align", 2, 2},
+    {"expect-selected", 2, 2},
     {"expect-var", 2, 2},
     {"expect-msg", 1, 1},
     {"expect-prompt", 1, 1},

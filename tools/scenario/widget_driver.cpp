@@ -88,9 +88,15 @@ class WidgetDriver : public Driver {
     settle();
   }
 
-  void select(const std::string& window, const std::string& control, int) override {
-    reachable(window, control);
-    throw std::invalid_argument("choosing a line of " + control + " through the front end is still to come");
+  // A click on the line, scrolled into view first as a user would.
+  void select(const std::string& window, const std::string& control, int row) override {
+    auto* list = qobject_cast<QListWidget*>(reachable(window, control));
+    if (list == nullptr) throw std::invalid_argument(control + " is no list box");
+    QListWidgetItem* item = list->item(row);
+    if (item == nullptr) throw std::invalid_argument(control + " has no line " + std::to_string(row + 1));
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+    settle();
   }
 
   void double_click(const std::string& window, const std::string& control) override {
@@ -164,6 +170,12 @@ class WidgetDriver : public Driver {
     lines.reserve(static_cast<std::size_t>(list->count()));
     for (int i = 0; i < list->count(); ++i) lines.push_back(from_qt(list->item(i)->text()));
     return lines;
+  }
+
+  int selected(const std::string& window, const std::string& control) override {
+    auto* list = qobject_cast<QListWidget*>(control_of(existing(window), control));
+    if (list == nullptr) throw std::invalid_argument(control + " is no list box");
+    return list->currentRow();
   }
 
   std::string align(const std::string& window, const std::string& control) override {

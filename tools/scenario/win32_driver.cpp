@@ -104,9 +104,17 @@ class Win32Driver : public Driver {
     settle();
   }
 
-  void select(const std::string& window, const std::string& control, int) override {
-    reachable(window, control);
-    throw std::invalid_argument("choosing a line of " + control + " through the front end is still to come");
+  // A click on the line, scrolled into view first as a user would.
+  void select(const std::string& window, const std::string& control, int row) override {
+    HWND list = reachable(window, control);
+    if (!is_class(list, L"LISTBOX")) throw std::invalid_argument(control + " is no list box");
+    if (row >= SendMessageW(list, LB_GETCOUNT, 0, 0))
+      throw std::invalid_argument(control + " has no line " + std::to_string(row + 1));
+    SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(row), 0);
+    RECT line{};
+    SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&line));
+    press_and_release(list, {(line.left + line.right) / 2, (line.top + line.bottom) / 2});
+    settle();
   }
 
   void double_click(const std::string& window, const std::string& control) override {
@@ -172,6 +180,12 @@ class Win32Driver : public Driver {
     HWND list = control_of(existing(window), control);
     if (!is_class(list, L"LISTBOX")) throw std::invalid_argument(control + " is no list box");
     return win32::ListBox(list).lines();
+  }
+
+  int selected(const std::string& window, const std::string& control) override {
+    HWND list = control_of(existing(window), control);
+    if (!is_class(list, L"LISTBOX")) throw std::invalid_argument(control + " is no list box");
+    return win32::ListBox(list).chosen();
   }
 
   std::string align(const std::string& window, const std::string& control) override {
