@@ -77,6 +77,14 @@ class FrmMain {
   // Whether the menu item is a menu that holds others (计算, 计算书, 帮助).
   bool holds_items(std::string_view item) const;
 
+  // The window as it was before a recorded segment, and another material's
+  // table in force: where a chain calculated again starts, and what each of
+  // its segments was calculated with.
+  void put_back(const WindowBefore& before);
+  void put_material_in_force(const std::string& name);
+  // The material whose table is in force; "" for none of the four.
+  std::string material_in_force() const;
+
  private:
   Form& form() { return host_.window(frmmain::name); }
   const Form& form() const { return host_.window(frmmain::name); }
@@ -87,8 +95,6 @@ class FrmMain {
   double leading(std::string_view control) const;
   // Puts a material's inner diameters and 1000i coefficient in force.
   void load_table(const Material& material);
-  // The material whose table is in force; "" for none of the four.
-  std::string material_in_force() const;
   // Ends the command with the message of a refused step; a segment
   // calculated again to take up a chain refuses without one.
   [[noreturn]] void refuse(std::string_view text);
@@ -113,9 +119,7 @@ class FrmMain {
 
   // The window as it now stands, for the record of the segment to come.
   WindowBefore window_before() const;
-  void put_back(const WindowBefore& before);
   void put_back_text(const std::string& name, const std::string& text);
-  void put_material_in_force(const std::string& name);
   // The result lists of a flow through the table in force, or through the
   // table of the material they were listed for.
   void list_candidates(double flow);

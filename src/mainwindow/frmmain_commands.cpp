@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "mainwindow/frmchain_names.h"
 #include "book/export_book.h"
 #include "common/convert.h"
 #include "mainwindow/frmmain.h"
@@ -115,6 +116,7 @@ void FrmMain::menu_click(const std::string& item) {
   static constexpr Opens opens[] = {
       {frmmain::mnuset, frmset::name}, {frmmain::mnudj, Frmdj2::name}, {frmmain::mnuuo1, Fmuo::name},
       {frmmain::mnuv, frmv::name},     {frmmain::mnua, frma::name},    {frmmain::mnuabout, frmabout::name},
+      {frmmain::mnuchain, frmchain::name},
   };
   for (const Opens& o : opens) {
     if (o.item == item) return host_.show(o.window);

@@ -4,8 +4,10 @@
 #include <stdexcept>
 #include <utility>
 
+#include "mainwindow/frmchain_names.h"
 #include "common/failure.h"
 #include "mainwindow/frmmain_names.h"
+#include "program/chain_window.h"
 #include "program/windows.h"
 #include "settings/frmset.h"
 
@@ -190,8 +192,13 @@ bool Program::press(std::string_view shortcut) {
   return false;
 }
 
+// The segment table follows every command that may have written the report.
 void Program::dispatch(const Event& event) {
   attempt([&] { route(event); });
+  const Form* table = find_window(frmchain::name);
+  const bool writes = event.type == Event::Type::Click || event.type == Event::Type::DoubleClick;
+  if (table != nullptr && table->shown && writes && event.window != frmchain::name)
+    attempt([&] { fill_chain(*this); });
   ++revision_;
 }
 

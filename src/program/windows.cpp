@@ -1,6 +1,8 @@
 #include "program/windows.h"
 
+#include "mainwindow/frmchain_names.h"
 #include "mainwindow/frmmain_names.h"
+#include "program/chain_window.h"
 #include "program/program.h"
 #include "report/frmlookover.h"
 #include "report/frmlookover_names.h"
@@ -55,6 +57,7 @@ const WindowType types[] = {
      .on_show = &shown_frmset,
      .handle = &handle_frmset},
     {.name = frmlookover::name, .layout = &frmlookover_layout, .load = &load_frmlookover},
+    {.name = frmchain::name, .layout = &frmchain_layout, .on_show = &fill_chain, .handle = &handle_frmchain},
     {.name = frma::name, .layout = &frma_layout, .load = &load_frma},
     {.name = Frmdj2::name, .layout = &frmdj2_layout, .load = &load_frmdj2},
     {.name = Fmuo::name, .layout = &fmuo_layout},

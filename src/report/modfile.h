@@ -82,9 +82,10 @@ class ModFile {
   // The file port, for the commands that read the report as a whole.
   FilePort& files() { return files_; }
 
- private:
   // The local-loss coefficient of the settings, as its number text.
   std::string local_loss_coefficient();
+
+ private:
   // The segment line, encoded, and its record; the report's variables move
   // on to the segment.
   std::pair<std::string, SegmentRecord> compose(Segment segment);

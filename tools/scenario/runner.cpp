@@ -12,6 +12,7 @@
 #include "common/utf8_path.h"
 #include "files/disk_files.h"
 #include "mainwindow/frmmain_names.h"
+#include "program/chain_replay.h"
 #include "report/report_codec.h"
 #include "scenario/book_cells.h"
 #include "scenario/report_lines.h"
@@ -91,9 +92,10 @@ class Play {
       driver_->screenshot(a[0], a[1]);
     else if (s.verb == "restart")
       restart();
-    else if (s.verb == "append-report")
+    else if (s.verb == "append-report") {
       files_.append(driver_->report_path(), codec_.encode(a[0] + "\r\n"));
-    else if (s.verb == "write-settings")
+      edited_ = true;
+    } else if (s.verb == "write-settings")
       files_.replace(kept_.file(), a[0]);
     else
       check(s);
@@ -114,6 +116,24 @@ class Play {
     while (const Shown* box = next(next_input_, true))
       problem("an input box nobody checked: \"" + box->text + "\"");
     if (dialogs_.unused_answers() > 0) problem("an answer no input box asked for");
+    if (!edited_) check_chain_again();
+  }
+
+  // The chain the session left in the report, calculated again from its
+  // journal, gives the report and the journal it was calculated from: the
+  // segment table's revisions build on that.
+  void check_chain_again() {
+    try {
+      const chain::Chain chain = chain::read_chain(files_, driver_->report_path());
+      if (chain::not_replayable(chain)) return;
+      ScriptedDialogs none;
+      const chain::Replayed same = chain::replay(chain, {}, none);
+      if (same.cancelled) return problem("the chain calculated again asked for an αc its journal holds");
+      if (const auto where = chain::not_reproduced(chain, same))
+        problem("the chain calculated again: " + *where);
+    } catch (const std::exception& error) {
+      problem(std::string("the chain calculated again fails: ") + error.what());
+    }
   }
 
   const std::vector<std::string>& problems() const { return problems_; }
@@ -236,6 +256,7 @@ class Play {
   ReportCodec codec_;
   int line_ = 0;
   std::size_t next_box_ = 0, next_input_ = 0;
+  bool edited_ = false;  // the report was written outside the program
   std::vector<std::string> problems_;
 };
 

@@ -1,0 +1,308 @@
+#include "program/chain_replay.h"
+
+#include <algorithm>
+
+#include "common/convert.h"
+#include "common/failure.h"
+#include "common/numtext.h"
+#include "files/memory_disk.h"
+#include "hydraulics/materials.h"
+#include "journal/journal.h"
+#include "mainwindow/frmmain_names.h"
+#include "program/program.h"
+#include "report/frmlookover_names.h"
+#include "report/report_codec.h"
+#include "settings/frmset_names.h"
+
+namespace aquamere::chain {
+namespace {
+
+using book::Pairing;
+using Command = SegmentRecord::Command;
+
+std::string whole_file(FilePort& files, const std::string& path) {
+  const std::optional<std::uintmax_t> size = files.size(path);
+  if (!size) return {};
+  std::optional<FileTail> tail = files.read_tail(path, *size);
+  return tail ? std::move(tail->bytes) : std::string();
+}
+
+// The file's lines, each with its line end.
+std::vector<std::string_view> lines_of(std::string_view bytes) {
+  std::vector<std::string_view> lines;
+  while (!bytes.empty()) {
+    const std::size_t end = std::min(bytes.find('\n'), bytes.size() - 1);
+    lines.push_back(bytes.substr(0, end + 1));
+    bytes.remove_prefix(end + 1);
+  }
+  return lines;
+}
+
+// A segment line begins with a blank and the digit of its label, in any
+// encoding of the report.
+bool is_segment_line(std::string_view line) {
+  return line.size() > 1 && line[0] == ' ' && line[1] >= '0' && line[1] <= '9';
+}
+
+// The boxes of the main window that a designer types a segment's inputs
+// into, in the order they are typed.
+constexpr std::string_view input_boxes[] = {frmmain::t_q0, frmmain::t_m,  frmmain::t_kh, frmmain::t_t,   frmmain::t_ky,
+                                            frmmain::t_ay, frmmain::t_Ng, frmmain::t_fz, frmmain::t_ngz, frmmain::txt_l};
+
+// The boxes a program calculating the chain again would show: each αc that
+// a record holds is answered from it while the segment's Uo is the one it
+// was typed for; any other is asked of the designer, naming the segment.
+// What would have been told is kept, segment by segment.
+class ReplayDialogs final : public DialogPort {
+ public:
+  explicit ReplayDialogs(DialogPort& asks) : asks_(asks) {}
+
+  void begin(const SegmentRecord& record, Program& program) {
+    record_ = &record;
+    program_ = &program;
+    told.clear();
+  }
+  void message(std::string_view, std::string_view text, bool) override { told.emplace_back(text); }
+  std::string input(std::string_view title, std::string_view prompt) override {
+    const std::optional<Calculation>& c = record_->calculation;
+    if (c && c->alpha_c_typed && program_->window(frmmain::name).text(frmmain::t_Uo) == c->uo_text) return c->alpha_c;
+    std::string answer = asks_.input(title, "管段" + record_->label + "：" + std::string(prompt));
+    if (answer.empty()) cancelled = true;
+    return answer;
+  }
+  std::string save_path(std::string_view, std::string_view) override { return {}; }
+
+  std::vector<std::string> told;
+  bool cancelled = false;
+
+ private:
+  DialogPort& asks_;
+  const SegmentRecord* record_ = nullptr;
+  Program* program_ = nullptr;
+};
+
+// Another material comes into force as 设置参数 puts it there, its table
+// named above the lists.
+void use_material(Program& p, const std::string& name) {
+  if (name == p.frmmain().material_in_force()) return;
+  for (const Material& material : materials) {
+    if (material.name == name) p.window(frmset::name).select_option(material.option);
+  }
+  p.frmmain().set_dj();
+}
+
+void set_check(Program& p, std::string_view box, int value) {
+  if (p.window(frmmain::name).value(box) != value) p.click(frmmain::name, box);
+}
+
+// The segment calculated again as the designer typed it: from the state the
+// segment before it left, except where the recorded chain started afresh
+// (the first segment, a restart without taking the chain up) or had its
+// sums reset (清空数据); with the inputs, material and local-loss
+// coefficient it was calculated with, but for the revision's.
+void calculate_again(Program& p, const SegmentRecord& r, std::size_t row, const Revision& revision) {
+  const WindowBefore& before = *r.before;
+  if (row == 0 || r.running_before.is_empty()) {
+    p.frmmain().put_back(before);
+  } else if (r.calculation && r.calculation->sums_reset()) {
+    p.click(frmmain::name, frmmain::mnuclear);
+  }
+  const bool revised = revision.row == row;
+  const std::optional<InForce>& in_force = revision.in_force;
+  p.window(frmset::name).set_text(frmset::txt_h,
+                              in_force ? in_force->local_loss_coefficient : r.local_loss_coefficient);
+  use_material(p, in_force ? in_force->material : before.material);
+  set_check(p, frmmain::chk_j, before.check(frmmain::chk_j));
+  set_check(p, frmmain::chk_d, revised ? static_cast<int>(revision.inputs.flush_valve) : before.check(frmmain::chk_d));
+  for (const std::string_view box : input_boxes) {
+    std::string text = before.text(box);
+    if (in_force && r.calculation && r.calculation->method == Calculation::Method::Probability) {
+      if (box == frmmain::t_q0) text = in_force->q0;
+      if (box == frmmain::t_m) text = in_force->m;
+      if (box == frmmain::t_kh) text = in_force->kh;
+      if (box == frmmain::t_t) text = in_force->t;
+    }
+    if (revised && box == frmmain::txt_l) text = revision.inputs.length;
+    if (revised && r.command != Command::Repeat && box == frmmain::t_Ng) text = revision.inputs.household_ng;
+    if (revised && r.command != Command::Repeat && box == frmmain::t_fz) text = revision.inputs.households;
+    // The group follows the revised household count and equivalents.
+    if (revised && r.command != Command::Repeat && box == frmmain::t_ngz) continue;
+    p.type(frmmain::name, box, std::move(text));
+  }
+  // A dwelling class confirmed in 设置参数 between two segments empties
+  // the results shown last; the record before the next one shows it.
+  for (const std::string_view result : {frmmain::t_qg, frmmain::t_ac, frmmain::t_Uo}) {
+    if (before.text(result).empty()) p.window(frmmain::name).set_text(result, "");
+  }
+  if (r.command == Command::Repeat) {
+    p.double_click(frmmain::name, "");
+  } else {
+    p.click(frmmain::name, frmmain::cmdjsmll);
+  }
+}
+
+// The local-loss coefficient, in percent, that the summary of a viewing
+// states: "局部阻力水头损失系数为25%，…".
+std::optional<std::string> summary_percent(std::string_view block) {
+  ReportCodec codec;
+  constexpr std::string_view lead = "局部阻力水头损失系数为";
+  for (const std::string_view line : lines_of(block)) {
+    const std::string text = codec.decode(line);
+    if (!text.starts_with(lead)) continue;
+    const std::size_t end = text.find('%');
+    if (end != std::string::npos) return text.substr(lead.size(), end - lead.size());
+  }
+  return std::nullopt;
+}
+
+void view_report(Program& p) {
+  p.click(frmmain::name, frmmain::mnulook);
+  p.close(frmlookover::name);
+}
+
+// Two records of one segment: the result lists before it may be kept as
+// their lines or as the flow they were listed for, the same lists either way.
+bool same_record(std::string_view a, std::string_view b) {
+  std::optional<SegmentRecord> one = journal::record_in(a), other = journal::record_in(b);
+  for (std::optional<SegmentRecord>* r : {&one, &other}) {
+    if (*r && (*r)->before) {
+      (*r)->before->lists.clear();
+      (*r)->before->listed.reset();
+    }
+  }
+  return one == other;
+}
+
+std::size_t line_count(const std::string& text) {
+  return static_cast<std::size_t>(std::ranges::count(text, '\n'));
+}
+
+}  // namespace
+
+Chain read_chain(FilePort& files, const std::string& report_path) {
+  Chain c{.report_path = report_path,
+          .report = whole_file(files, report_path),
+          .journal = whole_file(files, journal::path_for(report_path))};
+  if (!files.size(report_path)) return c;
+  c.segments = book::read_segments(files, report_path).segments;
+  c.blocks.emplace_back();
+  for (const std::string_view line : lines_of(c.report)) {
+    if (is_segment_line(line)) {
+      c.blocks.emplace_back();
+    } else {
+      c.blocks.back() += line;
+    }
+  }
+  std::size_t journal_at = 0;
+  for (const std::string_view line : lines_of(c.journal)) {
+    journal_at += line.size();
+    std::string_view text = line;
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.remove_suffix(1);
+    if (journal::is_cleared_line(text)) c.journal_lead = c.journal.substr(0, journal_at);
+  }
+  return c;
+}
+
+std::optional<std::string> not_replayable(const Chain& chain) {
+  if (chain.journal.empty()) return "计算书“" + chain.report_path + "”没有记录文件";
+  if (chain.segments.empty()) return "计算书“" + chain.report_path + "”中没有管段";
+  for (std::size_t k = 0; k < chain.segments.size(); ++k) {
+    const book::BookSegment& s = chain.segments[k];
+    const std::string label = s.record ? s.record->label : s.fields.fields[book::FieldLabel];
+    switch (s.pairing) {
+      case Pairing::Same:
+        break;
+      case Pairing::NoRecord:
+        return "计算书中管段" + label + "的一行在记录文件中没有记录";
+      case Pairing::NoLine:
+        return "记录文件中管段" + label + "的记录在计算书中已没有对应的一行";
+      case Pairing::Differs:
+        return "计算书中管段" + label + "的一行已不是其记录中的数字，计算书可能已被另行修改";
+      case Pairing::Annotated:
+        return "计算书中管段" + label + "的一行后有另行输入的文字";
+    }
+    if (!s.record->before) return "管段" + label + "的记录中没有重新计算它所需的窗口状态";
+    if (s.record->command == Command::Batch)
+      return "管段" + label + "是批量计算的管段，管段表还不能重新计算它";
+  }
+  return std::nullopt;
+}
+
+Replayed replay(const Chain& chain, const Revision& revision, DialogPort& asks) {
+  MemoryDisk disk;
+  const std::string& path = chain.report_path;
+  const std::string journal_path = journal::path_for(path);
+  std::string& report = disk.files[path];
+  report = chain.blocks.front();
+  ReplayDialogs dialogs(asks);
+  Program p(dialogs, disk);
+  p.window(frmset::name).set_text(frmset::txtfile, path);
+  Replayed replayed{.carried = revision.carried};
+  replayed.carried.resize(chain.blocks.size());
+  // A block where the designer viewed the report is viewed again, with the
+  // local-loss coefficient its summary states; one that viewing does not
+  // write stands as it is.
+  const auto block = [&](std::size_t k) {
+    if (chain.blocks[k].empty()) return;
+    if (!replayed.carried[k]) {
+      const ProgramState state = p.state();
+      const std::size_t at = report.size();
+      const std::optional<std::string> percent = summary_percent(chain.blocks[k]);
+      if (revision.in_force) {
+        p.window(frmset::name).set_text(frmset::txt_h, revision.in_force->local_loss_coefficient);
+      } else if (const std::optional<double> number = percent ? strict_number(*percent) : std::nullopt) {
+        p.window(frmset::name).set_text(frmset::txt_h, number_text(*number / 100));
+      }
+      view_report(p);
+      if (!revision.carried.empty() || report.compare(at, std::string::npos, chain.blocks[k]) == 0) return;
+      p.state() = state;
+      report.resize(at);
+      replayed.carried[k] = true;
+    }
+    report += chain.blocks[k];
+  };
+  for (std::size_t row = 0; row < chain.segments.size(); ++row) {
+    const SegmentRecord& record = *chain.segments[row].record;
+    if (row > 0) block(row);
+    dialogs.begin(record, p);
+    const std::size_t records = line_count(disk.files[journal_path]);
+    calculate_again(p, record, row, revision);
+    if (dialogs.cancelled) return {.cancelled = true};
+    if (line_count(disk.files[journal_path]) == records) {
+      std::string why = dialogs.told.empty() ? std::string("计算未能完成") : dialogs.told.back();
+      while (why.ends_with("。")) why.resize(why.size() - std::string_view("。").size());
+      throw Failure("管段" + record.label + "：" + why);
+    }
+    for (const std::string& told : dialogs.told) replayed.notices.push_back(record.label + "：" + told);
+  }
+  block(chain.blocks.size() - 1);
+  replayed.report = std::move(report);
+  replayed.journal = chain.journal_lead + disk.files[journal_path];
+  return replayed;
+}
+
+std::optional<std::string> not_reproduced(const Chain& chain, const Replayed& same) {
+  const auto lines = [](std::string_view text) {
+    std::vector<std::string_view> split;
+    for (std::size_t end; !text.empty(); text.remove_prefix(end + 1)) {
+      end = std::min(text.find('\n'), text.size() - 1);
+      split.push_back(text.substr(0, end + 1));
+    }
+    return split;
+  };
+  const auto report = lines(chain.report), again = lines(same.report);
+  for (std::size_t k = 0; k < std::max(report.size(), again.size()); ++k) {
+    if (k >= report.size() || k >= again.size() || report[k] != again[k])
+      return "计算书第" + std::to_string(k + 1) + "行不能由记录文件重现，可能是另行输入的";
+  }
+  const auto journal = lines(chain.journal), written = lines(same.journal);
+  for (std::size_t k = 0; k < std::max(journal.size(), written.size()); ++k) {
+    if (k < journal.size() && k < written.size() &&
+        (journal[k] == written[k] || same_record(journal[k], written[k])))
+      continue;
+    return "记录文件第" + std::to_string(k + 1) + "行与重现的记录不符";
+  }
+  return std::nullopt;
+}
+
+}  // namespace aquamere::chain

@@ -1,0 +1,153 @@
+// The segment table's revisions against the same chain typed so.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <map>
+
+#include "journal/journal.h"
+#include "program_fixture.h"
+
+namespace aquamere {
+namespace {
+
+constexpr const char* report = "c:\\file.txt";
+
+// A program with its own disk, typing a riser of seven segments: two
+// groups, a viewing, a group below the αc table (asking αc), the sums
+// reset, a repeated segment, another material with a flush valve, the
+// coefficient method, and a viewing at the end.
+struct Session {
+  ScriptedDialogs dialogs;
+  MemoryFiles disk;
+  Program program{dialogs, disk};
+
+  void type(const char* box, std::string text) { program.type("frmmain", box, std::move(text)); }
+  void click(const char* control) { program.click("frmmain", control); }
+  void view() {
+    click("mnulook");
+    program.close("frmlookover");
+  }
+  void riser(std::array<const char*, 7> households, const char* repeat_length = "1") {
+    type("t_Ng", "4");
+    click("mnukill");
+    for (int row = 0; row < 7; ++row) {
+      if (row == 2) {
+        type("t_Ng", "16");
+        dialogs.answer("0.003");
+      }
+      if (row == 3) {
+        click("mnuclear");
+        type("t_Ng", "4");
+      }
+      if (row == 4) {
+        type("txt_l", repeat_length);
+        program.double_click("frmmain", "");
+        view();
+        continue;
+      }
+      if (row == 5) {
+        program.click("frmmain", "mnuset");
+        program.click("frmset", "op_sc");
+        program.click("frmset", "cmddone");
+        click("chk_d");
+        type("txt_l", "3");
+      }
+      if (row == 6) click("chk_j");
+      type("t_fz", households[row]);
+      click("cmdjsmll");
+      if (row == 1) view();
+    }
+    view();
+  }
+  void revise(int row, const char* households, const char* length) {
+    program.press("F6");
+    program.select("frmchain", "lstchain", row);
+    program.type("frmchain", "t_fz", households);
+    program.type("frmchain", "txt_l", length);
+    program.click("frmchain", "cmdapply");
+  }
+  const Form& main() const { return *program.find_window("frmmain"); }
+};
+
+// Revising one row gives the report, the journal and the main window that
+// typing the revised chain gives.
+TEST(ChainRevised, IsTheChainTypedSo) {
+  const std::array<const char*, 7> ones = {"1", "1", "1", "1", "1", "1", "1"};
+  struct Case {
+    int row;
+    const char* households;
+    const char* length;
+  };
+  for (const Case c : {Case{0, "3", "1"}, Case{2, "2", "1"}, Case{4, "", "7"}, Case{6, "5", "3"}}) {
+    Session typed, revised;
+    std::array<const char*, 7> households = ones;
+    if (c.row != 4) households[c.row] = c.households;
+    typed.riser(households, c.row == 4 ? c.length : "1");
+    revised.riser(ones);
+    revised.revise(c.row, c.households, c.length);
+    ASSERT_TRUE(typed.dialogs.messages().empty()) << typed.dialogs.messages().front();
+    EXPECT_EQ(revised.dialogs.messages(), std::vector<std::string>()) << "row " << c.row;
+    EXPECT_EQ(revised.disk.files.at(report), typed.disk.files.at(report)) << "row " << c.row;
+    EXPECT_EQ(revised.disk.files.at(journal::path_for(report)),
+              typed.disk.files.at(journal::path_for(report)));
+    for (const char* box : {"lab_2", "t_nguo", "txtnguo", "t_qg", "t_de", "t_fz", "Label5"})
+      EXPECT_EQ(revised.main().text(box), typed.main().text(box)) << box << " after row " << c.row;
+  }
+}
+
+// 全部重算 with another material gives the chain typed with it from the
+// start; 回到修改前 gives the files back byte for byte, once.
+TEST(ChainRerun, IsTheChainTypedWithTheMaterialAndRevertsOnce) {
+  Session typed, rerun;
+  const auto material = [](Session& s) {
+    s.program.click("frmmain", "mnuset");
+    s.program.click("frmset", "op_sc");
+    s.program.click("frmset", "cmddone");
+  };
+  material(typed);
+  typed.riser({"1", "2", "1", "1", "1", "1", "1"});
+  rerun.riser({"1", "2", "1", "1", "1", "1", "1"});
+  rerun.dialogs.forget();
+  const std::map<std::string, std::string> before = rerun.disk.files;
+  const std::string flow = rerun.main().text("t_qg");
+  material(rerun);
+  rerun.program.press("F6");
+  rerun.program.click("frmchain", "cmdrerun");
+  EXPECT_EQ(rerun.disk.files.at(report), typed.disk.files.at(report));
+  EXPECT_EQ(rerun.disk.files.at(journal::path_for(report)), typed.disk.files.at(journal::path_for(report)));
+  EXPECT_EQ(rerun.main().text("Label5"), "硬聚氯乙稀水力计算表:");
+  rerun.program.click("frmchain", "cmdrevert");
+  EXPECT_EQ(rerun.disk.files.at(report), before.at(report));
+  EXPECT_EQ(rerun.disk.files.at(journal::path_for(report)), before.at(journal::path_for(report)));
+  EXPECT_EQ(rerun.main().text("t_qg"), flow);
+  rerun.program.click("frmchain", "cmdrevert");
+  EXPECT_EQ(rerun.dialogs.messages(), std::vector<std::string>{"没有可以回到的修改前的计算书。"});
+}
+
+// A revised group below the αc table asks its αc, naming the segment, and
+// cancelling it cancels the revision; a row that cannot be calculated
+// refuses the whole revision, naming it. Either way nothing changes.
+TEST(ChainRevised, AsksWhatItLacksAndChangesNothingWhenRefused) {
+  Session s;
+  s.riser({"1", "1", "1", "1", "1", "1", "1"});
+  const std::map<std::string, std::string> files = s.disk.files;
+  s.dialogs.forget();
+  s.program.press("F6");
+  s.program.select("frmchain", "lstchain", 1);
+  s.program.type("frmchain", "t_Ng", "14.2");
+  s.dialogs.cancel();
+  s.program.click("frmchain", "cmdapply");
+  ASSERT_EQ(s.dialogs.shown().size(), 1u);
+  EXPECT_EQ(s.dialogs.shown()[0].text, "管段2-3：αc值请自定：");
+  s.program.type("frmchain", "t_Ng", "4");
+  s.program.type("frmchain", "t_fz", "2户");
+  s.program.select("frmchain", "lstchain", 6);
+  s.program.type("frmchain", "txt_l", "3m");
+  s.program.click("frmchain", "cmdapply");
+  EXPECT_EQ(s.dialogs.messages().back().substr(0, 33), "无法重新计算：管段4-5：");
+  EXPECT_EQ(s.disk.files, files);
+  EXPECT_EQ(s.main().text("lab_2"), "4-5");
+}
+
+}  // namespace
+}  // namespace aquamere
