@@ -188,7 +188,7 @@ Form frmchain_layout() {
                .text = "有延时自闭冲洗阀",
                .rect = {4980, 4550, 2160, 270},
                .tab = 4});
-  c.push_back({.name = frmchain::lab_method, .kind = Kind::Label, .rect = {7200, 4590, 3540, 240}});
+  c.push_back({.name = frmchain::lab_method, .kind = Kind::Label, .rect = {4980, 5130, 5760, 240}});
   const auto button = [&](std::string_view name, const char* text, int left, int tab) {
     c.push_back({.name = name,
                  .kind = Kind::CommandButton,
