@@ -61,7 +61,10 @@ titled() {
   return 0
 }
 source "$(dirname "$0")/../frontend/keys_after_a_message.sh"
+source "$(dirname "$0")/../frontend/chain_by_keys.sh"
 
-# 户当量 (t_Ng, twips 4560, 1440 under the menu bar).
+# 户当量 (t_Ng, twips 4560, 1440 under the menu bar) and 计  算 (twips 6120,
+# 3000), the report in the current folder.
 xdotool windowfocus --sync "$main"
+revise_by_keys "$main" 332 126 432 233 'c:\file.txt'
 keys_after_a_message "$main" 332 126
