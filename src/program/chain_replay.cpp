@@ -173,9 +173,6 @@ bool same_record(std::string_view a, std::string_view b) {
   return one == other;
 }
 
-std::size_t line_count(const std::string& text) {
-  return static_cast<std::size_t>(std::ranges::count(text, '\n'));
-}
 
 }  // namespace
 
@@ -265,10 +262,10 @@ Replayed replay(const Chain& chain, const Revision& revision, DialogPort& asks) 
     const SegmentRecord& record = *chain.segments[row].record;
     if (row > 0) block(row);
     dialogs.begin(record, p);
-    const std::size_t records = line_count(disk.files[journal_path]);
+    const std::size_t written = disk.files[journal_path].size();
     calculate_again(p, record, row, revision);
     if (dialogs.cancelled) return {.cancelled = true};
-    if (line_count(disk.files[journal_path]) == records) {
+    if (disk.files[journal_path].size() == written) {
       std::string why = dialogs.told.empty() ? std::string("计算未能完成") : dialogs.told.back();
       while (why.ends_with("。")) why.resize(why.size() - std::string_view("。").size());
       throw Failure("管段" + record.label + "：" + why);
