@@ -46,8 +46,9 @@ bool is_segment_line(std::string_view line) {
 
 // The boxes of the main window that a designer types a segment's inputs
 // into, in the order they are typed.
-constexpr std::string_view input_boxes[] = {frmmain::t_q0, frmmain::t_m,  frmmain::t_kh, frmmain::t_t,   frmmain::t_ky,
-                                            frmmain::t_ay, frmmain::t_Ng, frmmain::t_fz, frmmain::t_ngz, frmmain::txt_l};
+constexpr std::string_view input_boxes[] = {frmmain::t_q0,  frmmain::t_m,  frmmain::t_kh, frmmain::t_t,
+                                            frmmain::t_ky,  frmmain::t_ay, frmmain::t_Ng, frmmain::t_fz,
+                                            frmmain::t_ngz, frmmain::txt_l};
 
 // The boxes a program calculating the chain again would show: each αc that
 // a record holds is answered from it while the segment's Uo is the one it
@@ -65,7 +66,8 @@ class ReplayDialogs final : public DialogPort {
   void message(std::string_view, std::string_view text, bool) override { told.emplace_back(text); }
   std::string input(std::string_view title, std::string_view prompt) override {
     const std::optional<Calculation>& c = record_->calculation;
-    if (c && c->alpha_c_typed && program_->window(frmmain::name).text(frmmain::t_Uo) == c->uo_text) return c->alpha_c;
+    if (c && c->alpha_c_typed && program_->window(frmmain::name).text(frmmain::t_Uo) == c->uo_text)
+      return c->alpha_c;
     std::string answer = asks_.input(title, "管段" + record_->label + "：" + std::string(prompt));
     if (answer.empty()) cancelled = true;
     return answer;
@@ -109,11 +111,12 @@ void calculate_again(Program& p, const SegmentRecord& r, std::size_t row, const 
   }
   const bool revised = revision.row == row;
   const std::optional<InForce>& in_force = revision.in_force;
-  p.window(frmset::name).set_text(frmset::txt_h,
-                              in_force ? in_force->local_loss_coefficient : r.local_loss_coefficient);
+  p.window(frmset::name)
+      .set_text(frmset::txt_h, in_force ? in_force->local_loss_coefficient : r.local_loss_coefficient);
   use_material(p, in_force ? in_force->material : before.material);
   set_check(p, frmmain::chk_j, before.check(frmmain::chk_j));
-  set_check(p, frmmain::chk_d, revised ? static_cast<int>(revision.inputs.flush_valve) : before.check(frmmain::chk_d));
+  set_check(p, frmmain::chk_d,
+            revised ? static_cast<int>(revision.inputs.flush_valve) : before.check(frmmain::chk_d));
   for (const std::string_view box : input_boxes) {
     std::string text = before.text(box);
     if (in_force && r.calculation && r.calculation->method == Calculation::Method::Probability) {
@@ -173,7 +176,6 @@ bool same_record(std::string_view a, std::string_view b) {
   return one == other;
 }
 
-
 }  // namespace
 
 Chain read_chain(FilePort& files, const std::string& report_path) {
@@ -203,8 +205,7 @@ Chain read_chain(FilePort& files, const std::string& report_path) {
 std::optional<std::string> not_replayable(const Chain& chain) {
   if (chain.journal.empty()) return "计算书“" + chain.report_path + "”没有记录文件";
   if (chain.segments.empty()) return "计算书“" + chain.report_path + "”中没有管段";
-  for (std::size_t k = 0; k < chain.segments.size(); ++k) {
-    const book::BookSegment& s = chain.segments[k];
+  for (const book::BookSegment& s : chain.segments) {
     const std::string label = s.record ? s.record->label : s.fields.fields[book::FieldLabel];
     switch (s.pairing) {
       case Pairing::Same:
