@@ -37,16 +37,11 @@ class Book : public ProgramTest {
 class Edited : public Book {
  protected:
   std::string& bytes() { return disk.files.at(report); }
-  // The line of a segment label with its CR LF.
-  std::string& line_of(std::string& text, const std::string& label, std::string& line) {
-    const std::size_t at = text.find(" " + label + " ");
-    line = text.substr(at, text.find("\r\n", at) + 2 - at);
-    return line;
-  }
+  // Changes the line of a segment label, its CR LF included.
   void edit(const std::string& label, const std::function<std::string(std::string)>& change) {
-    std::string line;
-    line_of(bytes(), label, line);
-    bytes().replace(bytes().find(line), line.size(), change(line));
+    const std::size_t at = bytes().find(" " + label + " ");
+    const std::size_t size = bytes().find("\r\n", at) + 2 - at;
+    bytes().replace(at, size, change(bytes().substr(at, size)));
   }
   // The line with "见注1" (in GBK) typed after it, after the blanks given.
   static std::string with_remark(std::string line, const std::string& blanks) {

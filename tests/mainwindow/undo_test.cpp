@@ -125,6 +125,7 @@ TEST_F(Undo, GoesBackSegmentBySegmentAndForwardAgainToTheSameFiles) {
 // Two segments of a group of 4 in a fresh report.
 class UndoRefused : public Undo {
  protected:
+  using Shown = ScriptedDialogs::Shown;
   void SetUp() override {
     type("t_Ng", "4");
     click("mnukill");
@@ -132,14 +133,14 @@ class UndoRefused : public Undo {
     click("cmdjsmll");
   }
   std::string& file(const char* path) { return disk.files[path]; }
-  // Clicks the menu item and expects the message box alone, with both
-  // files and the window as they were.
-  void expect_refused(const char* item, const std::string& message) {
+  // Clicks the menu item and expects the box alone, a message unless a
+  // failure is told, with both files and the window as they were.
+  void expect_refused(const char* item, const std::string& message, Shown::Type type = Shown::Type::Message) {
     const Files files_then = files();
     const Window then = window();
     dialogs.forget();
     click(item);
-    EXPECT_EQ(dialogs.messages(), std::vector<std::string>{message}) << item;
+    EXPECT_EQ(dialogs.shown(), (std::vector<Shown>{{type, "Aquamere", message}})) << item;
     EXPECT_EQ(files(), files_then) << item;
     EXPECT_EQ(window(), then) << item;
   }
@@ -209,17 +210,10 @@ TEST_F(UndoRefused, AFailedWriteChangesNeitherFileNorTheWindow) {
   const std::string full = "无法写入计算书“c:\\file.txt”：磁盘已满。";
   const std::string journal_full = "无法写入计算书“c:\\file.txt.json”：磁盘已满。";
   for (const auto& [writes, message] : {std::pair{0, full}, {1, full}, {2, journal_full}}) {
-    const Files files_then = files();
-    const Window then = window();
-    dialogs.forget();
+    SCOPED_TRACE(writes);
     disk.writes_before_failure = writes;
-    click("mnuundo");
+    expect_refused("mnuundo", message, Shown::Type::Failure);
     disk.writes_before_failure = -1;
-    const std::vector<ScriptedDialogs::Shown> told = {
-        {ScriptedDialogs::Shown::Type::Failure, "Aquamere", message}};
-    EXPECT_EQ(dialogs.shown(), told) << writes;
-    EXPECT_EQ(files(), files_then) << writes;
-    EXPECT_EQ(window(), then) << writes;
   }
   dialogs.forget();
   click("mnuundo");

@@ -38,26 +38,18 @@ class ForeignReport : public ::testing::Test {
   Program program{dialogs, disk};
 };
 
-TEST_F(ForeignReport, Utf8TextShowsAsGbkReadsIt) {
-  write("管径 De32\r\n");  // UTF-8 bytes, which GBK reads as other characters
-  const auto& lines = view();
-  ASSERT_GE(lines.size(), 1u);
-  EXPECT_EQ(lines[0], "绠″緞 De32");
-}
-
-TEST_F(ForeignReport, BinaryJunkAndNulBytesView) {
+// UTF-8 bytes, which GBK reads as other characters; binary junk with NUL
+// bytes; a line of a megabyte.
+TEST_F(ForeignReport, AnyBytesView) {
+  write("管径 De32\r\n");
+  EXPECT_EQ(view().at(0), "绠″緞 De32");
   std::mt19937 random(7);
   std::string junk(65536, '\0');
   for (char& c : junk) c = static_cast<char>(random());
   write(junk + std::string("\0\0a\0b\r\n", 7));
-  const auto& lines = view();
-  EXPECT_GT(lines.size(), 5u);
-}
-
-TEST_F(ForeignReport, OneMegabyteLineViewsWhole) {
+  EXPECT_GT(view().size(), 5u);
   write(std::string(1 << 20, 'x') + "\r\n");
-  const auto& lines = view();
-  EXPECT_EQ(lines[0].size(), 1u << 20);
+  EXPECT_EQ(view().at(0).size(), 1u << 20);
 }
 
 TEST_F(ForeignReport, OverlongPathIsAFailureTheProgramSurvives) {
