@@ -4,9 +4,9 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "mainwindow/frmchain_names.h"
 #include "book/export_book.h"
 #include "common/convert.h"
+#include "mainwindow/frmchain_names.h"
 #include "mainwindow/frmmain.h"
 #include "report/frmlookover_names.h"
 #include "settings/fmuo_names.h"
@@ -114,8 +114,9 @@ void FrmMain::menu_click(const std::string& item) {
     std::string_view item, window;
   };
   static constexpr Opens opens[] = {
-      {frmmain::mnuset, frmset::name}, {frmmain::mnudj, Frmdj2::name}, {frmmain::mnuuo1, Fmuo::name},
-      {frmmain::mnuv, frmv::name},     {frmmain::mnua, frma::name},    {frmmain::mnuabout, frmabout::name},
+      {frmmain::mnuset, frmset::name},     {frmmain::mnudj, Frmdj2::name},
+      {frmmain::mnuuo1, Fmuo::name},       {frmmain::mnuv, frmv::name},
+      {frmmain::mnua, frma::name},         {frmmain::mnuabout, frmabout::name},
       {frmmain::mnuchain, frmchain::name},
   };
   for (const Opens& o : opens) {

@@ -1,11 +1,11 @@
 #include "program/chain_window.h"
 
 #include "book/cell_texts.h"
-#include "mainwindow/frmchain_names.h"
-#include "mainwindow/frmmain_names.h"
 #include "common/failure.h"
 #include "common/numtext.h"
 #include "journal/journal.h"
+#include "mainwindow/frmchain_names.h"
+#include "mainwindow/frmmain_names.h"
 #include "program/chain_replay.h"
 #include "program/program.h"
 
@@ -168,8 +168,11 @@ Form frmchain_layout() {
                .text = chain_head(),
                .rect = {60, 60, 10680, 240},
                .font = fixed});
-  c.push_back(
-      {.name = frmchain::lstchain, .kind = Kind::ListBox, .rect = {60, 300, 10680, 4140}, .tab = 0, .font = fixed});
+  c.push_back({.name = frmchain::lstchain,
+               .kind = Kind::ListBox,
+               .rect = {60, 300, 10680, 4140},
+               .tab = 0,
+               .font = fixed});
   const auto label = [&](std::string_view name, const char* text, int left, int width) {
     c.push_back({.name = name, .kind = Kind::Label, .text = text, .rect = {left, 4590, width, 240}});
   };

@@ -4,8 +4,8 @@
 #include <stdexcept>
 #include <utility>
 
-#include "mainwindow/frmchain_names.h"
 #include "common/failure.h"
+#include "mainwindow/frmchain_names.h"
 #include "mainwindow/frmmain_names.h"
 #include "program/chain_window.h"
 #include "program/windows.h"
