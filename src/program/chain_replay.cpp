@@ -20,13 +20,6 @@ namespace {
 using book::Pairing;
 using Command = SegmentRecord::Command;
 
-std::string whole_file(FilePort& files, const std::string& path) {
-  const std::optional<std::uintmax_t> size = files.size(path);
-  if (!size) return {};
-  std::optional<FileTail> tail = files.read_tail(path, *size);
-  return tail ? std::move(tail->bytes) : std::string();
-}
-
 // The file's lines, each with its line end.
 std::vector<std::string_view> lines_of(std::string_view bytes) {
   std::vector<std::string_view> lines;
@@ -178,6 +171,13 @@ bool same_record(std::string_view a, std::string_view b) {
 
 }  // namespace
 
+std::string whole_file(FilePort& files, const std::string& path) {
+  const std::optional<std::uintmax_t> size = files.size(path);
+  if (!size) return {};
+  std::optional<FileTail> tail = files.read_tail(path, *size);
+  return tail ? std::move(tail->bytes) : std::string();
+}
+
 Chain read_chain(FilePort& files, const std::string& report_path) {
   Chain c{.report_path = report_path,
           .report = whole_file(files, report_path),
@@ -280,20 +280,12 @@ Replayed replay(const Chain& chain, const Revision& revision, DialogPort& asks) 
 }
 
 std::optional<std::string> not_reproduced(const Chain& chain, const Replayed& same) {
-  const auto lines = [](std::string_view text) {
-    std::vector<std::string_view> split;
-    for (std::size_t end; !text.empty(); text.remove_prefix(end + 1)) {
-      end = std::min(text.find('\n'), text.size() - 1);
-      split.push_back(text.substr(0, end + 1));
-    }
-    return split;
-  };
-  const auto report = lines(chain.report), again = lines(same.report);
+  const auto report = lines_of(chain.report), again = lines_of(same.report);
   for (std::size_t k = 0; k < std::max(report.size(), again.size()); ++k) {
     if (k >= report.size() || k >= again.size() || report[k] != again[k])
       return "计算书第" + std::to_string(k + 1) + "行不能由记录文件重现，可能是另行输入的";
   }
-  const auto journal = lines(chain.journal), written = lines(same.journal);
+  const auto journal = lines_of(chain.journal), written = lines_of(same.journal);
   for (std::size_t k = 0; k < std::max(journal.size(), written.size()); ++k) {
     if (k < journal.size() && k < written.size() &&
         (journal[k] == written[k] || same_record(journal[k], written[k])))

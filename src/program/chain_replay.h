@@ -27,6 +27,9 @@ struct Chain {
   std::vector<std::string> blocks;
 };
 
+// A file's bytes, read in one opening; none when there is no such file.
+std::string whole_file(FilePort& files, const std::string& path);
+
 // Reads the chain of the report at that path. Throws Failure with the
 // reason when the report or its journal cannot be read.
 Chain read_chain(FilePort& files, const std::string& report_path);

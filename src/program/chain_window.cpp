@@ -67,13 +67,6 @@ class ProgramAsks final : public DialogPort {
   throw Refusal();
 }
 
-std::string whole_file(FilePort& files, const std::string& path) {
-  const std::optional<std::uintmax_t> size = files.size(path);
-  if (!size) return {};
-  std::optional<FileTail> tail = files.read_tail(path, *size);
-  return tail ? std::move(tail->bytes) : std::string();
-}
-
 // The report first: a report that another program holds open is the likelier
 // refusal, and then nothing has changed. When the journal cannot follow,
 // the report gets its old bytes back.
@@ -132,12 +125,13 @@ void revert(Program& p) {
   FilePort& files = p.modfile().files();
   const std::string path = p.modfile().report_path();
   const std::string kept = before_path(path);
-  const std::string report = whole_file(files, kept);
+  const std::string report = chain::whole_file(files, kept);
   if (report.empty()) {
     p.message("没有可以回到的修改前的计算书。");
     return;
   }
-  replace_pair(files, path, report, whole_file(files, journal::path_for(kept)), whole_file(files, path));
+  replace_pair(files, path, report, chain::whole_file(files, journal::path_for(kept)),
+               chain::whole_file(files, path));
   files.replace(kept, "");
   files.replace(journal::path_for(kept), "");
   p.frmmain().mnuresume_click();
