@@ -101,6 +101,7 @@ class RecordQueue {
     }
   }
   void finish(std::vector<BookSegment>& segments) { pass_over(records_.size(), segments); }
+  std::size_t size() const { return records_.size(); }
 
  private:
   // The first record not yet passed whose line has the key.
@@ -181,6 +182,9 @@ bool is_segment_line(std::string_view line) {
 ReportSegments read_segments(FilePort& files, const std::string& report_path) {
   ReportSegments report;
   RecordQueue pairing(records_of(files, report_path, report.journal_trouble));
+  // One segment line to a record as a rule: the segments are not moved again
+  // as they come.
+  report.segments.reserve(pairing.size());
   ReportCodec codec;
   const auto add = [&](std::string_view line) {
     if (is_segment_line(line)) {

@@ -413,7 +413,11 @@ std::string line_of(const SegmentRecord& record) {
 
 std::optional<SegmentRecord> record_in(std::string_view line) { return read_line(line).record; }
 
-bool is_cleared_line(std::string_view line) { return read_line(line).cleared; }
+// Only a line that names the member can be one: a record is not parsed to
+// find that it is not.
+bool is_cleared_line(std::string_view line) {
+  return line.find("\"cleared\"") != std::string_view::npos && read_line(line).cleared;
+}
 
 std::vector<SegmentRecord> read(FilePort& files, const std::string& report_path) {
   const std::string path = path_for(report_path);

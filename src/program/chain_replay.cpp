@@ -231,6 +231,10 @@ Replayed replay(const Chain& chain, const Revision& revision, DialogPort& asks) 
   const std::string& path = chain.report_path;
   const std::string journal_path = journal::path_for(path);
   std::string& report = disk.files[path];
+  // The chain calculated again is about as long as the chain: its files
+  // are not copied again as they grow.
+  report.reserve(chain.report.size() + chain.report.size() / 8);
+  disk.files[journal_path].reserve(chain.journal.size() + chain.journal.size() / 8);
   report = chain.blocks.front();
   ReplayDialogs dialogs(asks);
   Program p(dialogs, disk);
@@ -275,7 +279,8 @@ Replayed replay(const Chain& chain, const Revision& revision, DialogPort& asks) 
   }
   block(chain.blocks.size() - 1);
   replayed.report = std::move(report);
-  replayed.journal = chain.journal_lead + disk.files[journal_path];
+  replayed.journal = chain.journal_lead.empty() ? std::move(disk.files[journal_path])
+                                                : chain.journal_lead + disk.files[journal_path];
   return replayed;
 }
 
