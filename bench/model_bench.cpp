@@ -256,6 +256,25 @@ void revise_chain(benchmark::State& state, int segments) {
   }
   state.counters["segments"] = segments;
 }
+// Opening the segment table on the long chain: the report and its journal
+// read and paired, one row a segment, up to the list the front end paints.
+void open_long_table(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto p = std::make_unique<DiskProgram>();
+    for (int k = 0; k < batch_segments; ++k) {
+      if (k % storeys_per_riser == 0 && k > 0) p->program.click("frmmain", "mnuclear");
+      p->program.click("frmmain", "cmdjsmll");
+    }
+    state.ResumeTiming();
+    p->program.press("F6");
+    state.PauseTiming();
+    if (p->program.find_window("frmchain")->at("lstchain").items.size() != batch_segments)
+      state.SkipWithError("the table does not list the chain");
+    p.reset();
+    state.ResumeTiming();
+  }
+}
 void revise_short_chain(benchmark::State& state) { revise_chain(state, 40); }
 void revise_long_chain(benchmark::State& state) { revise_chain(state, batch_segments); }
 
@@ -273,6 +292,7 @@ BENCHMARK(view_report)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations
 BENCHMARK(view_report_baseline)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 BENCHMARK(revise_short_chain)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 BENCHMARK(revise_long_chain)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(open_long_table)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 }  // namespace
 }  // namespace aquamere::bench

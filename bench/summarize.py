@@ -33,6 +33,8 @@ ROWS = [
         "revise_short_chain", None, None, "ms", None, 20),
     Row("revising row 1 of a 32,767-segment chain, beside the batch (model)",
         "revise_long_chain", "batch", None, "ms", 2.5, None),
+    Row("opening the segment table on a 32,767-segment chain (model)",
+        "open_long_table", None, None, "ms", None, 300),
     Row("Excel book of a 10,000-segment report, export",
         "export_book", "export_book_baseline", None, "ms", None, 2000),
     Row("viewing a 100,000-line report, file to list (model)",
