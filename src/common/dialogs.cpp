@@ -17,6 +17,11 @@ std::string ScriptedDialogs::save_path(std::string_view title, std::string_view 
   return next_answer();
 }
 
+std::string ScriptedDialogs::open_path(std::string_view title, std::string_view current) {
+  shown_.push_back({Shown::Type::Open, std::string(title), std::string(current)});
+  return next_answer();
+}
+
 std::string ScriptedDialogs::next_answer() {
   if (answers_.empty()) return {};
   std::optional<std::string> answer = std::move(answers_.front());

@@ -10,8 +10,9 @@ namespace aquamere {
 
 // What a window's procedures may ask of the program that holds every
 // window: another window by name, showing and closing windows, the message
-// and input boxes and the save dialog, and running a step as one unit that is undone when it
-// fails or is refused.
+// and input boxes and the file dialogs, running a step as one unit that is
+// undone when it fails or is refused, and keeping the report path for the
+// runs to come.
 class WindowHost {
  public:
   virtual ~WindowHost() = default;
@@ -30,6 +31,13 @@ class WindowHost {
   virtual std::string input(std::string_view prompt) = 0;
   // Where to save a file, proposing a path; "" when the user cancels.
   virtual std::string save_path(std::string_view title, std::string_view proposed) = 0;
+  // Which existing report to open, starting where `current` is; "" when the
+  // user cancels.
+  virtual std::string open_path(std::string_view title, std::string_view current) = 0;
+  // Keeps the report path for the runs to come, as confirming it in the
+  // settings dialog does; a path that cannot be kept is told in a message
+  // box, and nothing else changes.
+  virtual void keep_report_path(const std::string& path) = 0;
 };
 
 }  // namespace aquamere

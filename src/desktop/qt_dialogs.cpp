@@ -2,12 +2,13 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QString>
 
-#include "frontend/save_dialog.h"
+#include "frontend/file_dialogs.h"
 
 namespace aquamere {
 namespace {
@@ -80,6 +81,20 @@ std::string QtDialogs::save_path(std::string_view title, std::string_view propos
   box.setAcceptMode(QFileDialog::AcceptSave);
   box.setDefaultSuffix(qt_text(book_extension));
   box.selectFile(qt_text(proposed));
+  if (over.run(box) != QDialog::Accepted || box.selectedFiles().isEmpty()) return {};
+  return box.selectedFiles().front().toStdString();
+}
+
+// The platform's open dialog, which takes only a file that exists. It starts
+// in the folder of the report in force, where a designer keeps the reports
+// of the other risers.
+std::string QtDialogs::open_path(std::string_view title, std::string_view current) {
+  if (before_) before_();
+  const BoxOverTheProgram over;
+  QFileDialog box(over.owner(), qt_text(title), QFileInfo(qt_text(current)).absolutePath());
+  box.setAcceptMode(QFileDialog::AcceptOpen);
+  box.setFileMode(QFileDialog::ExistingFile);
+  box.setNameFilters({qt_text(report_filter_name), qt_text(any_file_filter_name) + " (*)"});
   if (over.run(box) != QDialog::Accepted || box.selectedFiles().isEmpty()) return {};
   return box.selectedFiles().front().toStdString();
 }

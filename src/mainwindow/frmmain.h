@@ -71,9 +71,11 @@ class FrmMain {
   // Hands the segment as the window now shows it to the report.
   void put_seg();
 
-  // Undoing the last segment and taking up the chain where the report ends.
+  // Undoing the last segment and taking up the chain where the report ends:
+  // the report in force, or another one the user opens.
   void mnuundo_click();
   void mnuresume_click();
+  void mnuopen_click();
   // Whether the menu item is a menu that holds others (计算, 计算书, 帮助).
   bool holds_items(std::string_view item) const;
 
@@ -100,6 +102,9 @@ class FrmMain {
   [[noreturn]] void refuse(std::string_view text);
   // A further segment with the load of the last calculation.
   void repeat_segment();
+  // The window as after the report's last segment; `doing` names the
+  // command in its refusals.
+  void take_up_chain(std::string_view doing);
 
   // Numbers a segment command works out on its way that no box or variable
   // keeps, noted for the segment's record in the journal beside the report.

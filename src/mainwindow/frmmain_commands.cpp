@@ -140,6 +140,8 @@ void FrmMain::menu_click(const std::string& item) {
     mnuundo_click();
   } else if (item == frmmain::mnuresume) {
     mnuresume_click();
+  } else if (item == frmmain::mnuopen) {
+    mnuopen_click();
   } else if (item != frmmain::mnuds && !holds_items(item) && form().text(item) != "-") {
     // An item of the menus that no branch above answers is a name misspelt
     // here or in the layout: a programming error, not a silent nothing.

@@ -144,6 +144,7 @@ void add_menus(std::vector<Control>& c) {
       menu(frmmain::mnubook, "", "计算书(&K)"),
       menu(frmmain::mnulook, frmmain::mnubook, "查看计算书(&X)"),
       menu(frmmain::mnuchain, frmmain::mnubook, "管段表(&T)", "F6"),
+      menu(frmmain::mnuopen, frmmain::mnubook, "打开计算书(&O)…", "Ctrl+O"),
       menu(frmmain::mnuresume, frmmain::mnubook, "继续计算(&R)"),
       menu(frmmain::mnukill, frmmain::mnubook, "清空计算书(&C)"),
       menu(frmmain::mnuexport, frmmain::mnubook, "导出Excel计算书(&E)…"),

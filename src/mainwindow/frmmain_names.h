@@ -74,6 +74,7 @@ inline constexpr std::string_view mnuexit = "mnuexit";
 inline constexpr std::string_view mnubook = "mnubook";
 inline constexpr std::string_view mnulook = "mnulook";
 inline constexpr std::string_view mnuchain = "mnuchain";
+inline constexpr std::string_view mnuopen = "mnuopen";
 inline constexpr std::string_view mnuresume = "mnuresume";
 inline constexpr std::string_view mnukill = "mnukill";
 inline constexpr std::string_view mnuexport = "mnuexport";

@@ -66,6 +66,7 @@ class ReplayDialogs final : public DialogPort {
     return answer;
   }
   std::string save_path(std::string_view, std::string_view) override { return {}; }
+  std::string open_path(std::string_view, std::string_view) override { return {}; }
 
   std::vector<std::string> told;
   bool cancelled = false;

@@ -57,6 +57,7 @@ class ProgramAsks final : public DialogPort {
   void message(std::string_view, std::string_view text, bool) override { program_.message(text); }
   std::string input(std::string_view, std::string_view prompt) override { return program_.input(prompt); }
   std::string save_path(std::string_view, std::string_view) override { return {}; }
+  std::string open_path(std::string_view, std::string_view) override { return {}; }
 
  private:
   Program& program_;

@@ -140,6 +140,10 @@ std::string Program::save_path(std::string_view title, std::string_view proposed
   return dialogs_.save_path(title, proposed);
 }
 
+std::string Program::open_path(std::string_view title, std::string_view current) {
+  return dialogs_.open_path(title, current);
+}
+
 void Program::type(std::string_view window, std::string_view control, std::string text) {
   Form& form = open_form(state_, window);
   Control& box = control_of(form, control);

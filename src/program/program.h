@@ -83,6 +83,7 @@ class Program final : public WindowHost {
   void report_fault(std::string_view what);
   std::string input(std::string_view prompt) override;
   std::string save_path(std::string_view title, std::string_view proposed) override;
+  std::string open_path(std::string_view title, std::string_view current) override;
 
   FrmMain& frmmain() { return frmmain_; }
   ModFile& modfile() { return modfile_; }
@@ -90,10 +91,9 @@ class Program final : public WindowHost {
   // The report path kept for the settings dialog whenever it is made: by
   // an earlier run, or confirmed in this one.
   const std::optional<std::string>& kept_report_path() const { return kept_path_; }
-  // Keeps the path confirmed in the settings dialog for the runs to come,
-  // when it is not the one kept already; a path that cannot be kept is told
-  // in a message box, and nothing else changes.
-  void keep_report_path(const std::string& path);
+  // Keeps the path confirmed in the settings dialog or opened for the runs
+  // to come, when it is not the one kept already.
+  void keep_report_path(const std::string& path) override;
 
   // Counts every change of the state that a front end may need to show:
   // it goes up after each event and each time a window comes to the front.

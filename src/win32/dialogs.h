@@ -11,8 +11,9 @@ namespace aquamere::win32 {
 // The real message and input boxes: the program's title, the text, OK only
 // and no icon (MessageBoxW); the input box a small modal dialog made in
 // memory with its prompt, a text box, OK and Cancel, "" when cancelled; and
-// Windows' own dialog that asks where to save a workbook. While any of them
-// is up no other window of the program takes input.
+// Windows' own dialogs that ask where to save a workbook and which report
+// to open. While any of them is up no other window of the program takes
+// input.
 class Dialogs : public DialogPort {
  public:
   // Runs before each box is shown.
@@ -21,6 +22,7 @@ class Dialogs : public DialogPort {
   void message(std::string_view title, std::string_view text, bool failure) override;
   std::string input(std::string_view title, std::string_view prompt) override;
   std::string save_path(std::string_view title, std::string_view proposed) override;
+  std::string open_path(std::string_view title, std::string_view current) override;
 
  private:
   std::function<void()> before_;

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <stdexcept>
@@ -44,6 +45,19 @@ int row_number(const std::string& text) {
     throw std::invalid_argument("no row number: " + text);
   }
   return row;
+}
+
+// The boxes the user answers, by the step that checks each: an input box by
+// its prompt, a file dialog by the path it started from.
+struct AnsweredBox {
+  Shown::Type type;
+  const char* what;
+};
+std::optional<AnsweredBox> answered_box(const std::string& verb) {
+  if (verb == "expect-prompt") return AnsweredBox{Shown::Type::Input, "an input box"};
+  if (verb == "expect-save") return AnsweredBox{Shown::Type::Save, "a save dialog"};
+  if (verb == "expect-open") return AnsweredBox{Shown::Type::Open, "an open dialog"};
+  return std::nullopt;
 }
 
 std::string joined(const std::vector<std::string>& items) {
@@ -173,13 +187,11 @@ class Play {
       if (box->type != Shown::Type::Failure)
         return problem("expected a failure message, got \"" + box->text + "\"");
       compare_title(*box);
-    } else if (s.verb == "expect-prompt" || s.verb == "expect-save") {
-      const bool save = s.verb == "expect-save";
+    } else if (const auto asked = answered_box(s.verb)) {
       const Shown* box = next(next_input_, true);
-      if (box == nullptr || (box->type == Shown::Type::Save) != save)
-        return problem(std::string("expected ") + (save ? "a save dialog" : "an input box") + " \"" + a[0] +
-                       "\"");
-      if (!save) compare_title(*box);
+      if (box == nullptr || box->type != asked->type)
+        return problem(std::string("expected ") + asked->what + " \"" + a[0] + "\"");
+      if (box->type == Shown::Type::Input) compare_title(*box);
       compare(a[0], box->text);
     } else if (s.verb == "expect-window") {
       if (a[1] != "open" && a[1] != "closed")
@@ -233,7 +245,7 @@ class Play {
   const Shown* next(std::size_t& cursor, bool answered) {
     const auto& shown = dialogs_.shown();
     const auto is_answered = [](const Shown& box) {
-      return box.type == Shown::Type::Input || box.type == Shown::Type::Save;
+      return box.type == Shown::Type::Input || box.type == Shown::Type::Save || box.type == Shown::Type::Open;
     };
     while (cursor < shown.size() && is_answered(shown[cursor]) != answered) ++cursor;
     return cursor < shown.size() ? &shown[cursor++] : nullptr;

@@ -57,6 +57,7 @@ constexpr Arity arities[] = {
     {"expect-report-lines", 1, 1},
     {"expect-no-report", 0, 0},
     {"expect-save", 1, 1},
+    {"expect-open", 1, 1},
     {"expect-book", 3, 3},
     {"expect-no-file", 1, 1},
 };
