@@ -25,6 +25,9 @@ class MemoryFiles : public FilePort {
   bool broken = false;
   std::set<std::string> broken_paths;
   int writes_before_failure = -1;  // below 0: no write fails
+  // The write that fails is the last that reaches the disk, as when the
+  // program is killed there: everything after it fails too.
+  bool failure_lasts = false;
   // What the user can do about a broken path, as the disk tells it.
   FileFailure::Remedy broken_remedy = FileFailure::Remedy::None;
   // Paths that name another path's file, as a hard or symbolic link does.
@@ -78,6 +81,21 @@ class MemoryFiles : public FilePort {
     check_write(path);
     files.at(path).resize(static_cast<std::size_t>(size));
   }
+  // Each of these is a write that can fail, as a full disk fails them.
+  void rename(const std::string& from, const std::string& to) override {
+    check_write(from);
+    const auto file = files.find(from);
+    if (file == files.end()) throw FileFailure("无法替换", from, "文件不存在");
+    std::string bytes = std::move(file->second);
+    files.erase(file);
+    files[to] = std::move(bytes);
+  }
+  void remove(const std::string& path) override {
+    check_write(path);
+    files.erase(path);
+  }
+  void sync_folder(const std::string& path) override { check_write(path); }
+  bool exists(const std::string& path) override { return files.contains(path); }
 
  private:
   void check(const std::string& path) const {
@@ -85,8 +103,10 @@ class MemoryFiles : public FilePort {
   }
   void check_write(const std::string& path) {
     check(path);
-    if (writes_before_failure >= 0 && writes_before_failure-- == 0)
+    if (writes_before_failure >= 0 && writes_before_failure-- == 0) {
+      broken = failure_lasts;
       throw FileFailure("无法写入", path, "磁盘已满");
+    }
   }
 };
 

@@ -17,6 +17,10 @@ class DiskFiles : public FilePort {
   std::optional<FileIdentity> identity(const std::string& path) override;
   std::optional<std::uintmax_t> size(const std::string& path) override;
   void cut(const std::string& path, std::uintmax_t size) override;
+  void rename(const std::string& from, const std::string& to) override;
+  void remove(const std::string& path) override;
+  void sync_folder(const std::string& path) override;
+  bool exists(const std::string& path) override;
 };
 
 }  // namespace aquamere

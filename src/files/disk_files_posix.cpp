@@ -304,4 +304,29 @@ void DiskFiles::cut(const std::string& path, std::uintmax_t size) {
   }
 }
 
+void DiskFiles::rename(const std::string& from, const std::string& to) {
+  if (::rename(from.c_str(), to.c_str()) != 0) fail("无法替换", from, errno, false);
+}
+
+void DiskFiles::remove(const std::string& path) {
+  if (::unlink(path.c_str()) != 0 && errno != ENOENT) fail("无法删除", path, errno, false);
+}
+
+// A file system that cannot flush a folder (EINVAL) keeps its names as it
+// keeps them; nothing more can be asked of it.
+void DiskFiles::sync_folder(const std::string& path) {
+  const std::string folder = folder_of(path);
+  const int dir = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir < 0) fail("无法写入", path, errno);
+  const int synced = ::fsync(dir);
+  const int error = errno;
+  ::close(dir);
+  if (synced != 0 && error != EINVAL) fail("无法写入", path, error);
+}
+
+bool DiskFiles::exists(const std::string& path) {
+  struct stat status {};
+  return ::stat(path.c_str(), &status) == 0;
+}
+
 }  // namespace aquamere

@@ -405,4 +405,28 @@ void DiskFiles::cut(const std::string& path, std::uintmax_t size) {
   file.close();
 }
 
+// Written through, so the new name is on the disk when the call returns. A
+// file another program holds open (Excel keeps its books so) is not moved:
+// the system says it is in use, and that is the reason the user reads.
+void DiskFiles::rename(const std::string& from, const std::string& to) {
+  if (!MoveFileExW(to_wide(from).c_str(), to_wide(to).c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    fail("无法替换", from, GetLastError(), false);
+}
+
+void DiskFiles::remove(const std::string& path) {
+  if (!DeleteFileW(to_wide(path).c_str())) {
+    const DWORD error = GetLastError();
+    if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND) fail("无法删除", path, error, false);
+  }
+}
+
+// Each rename is written through already; a folder has no buffers of its
+// own to flush here.
+void DiskFiles::sync_folder(const std::string&) {}
+
+bool DiskFiles::exists(const std::string& path) {
+  return GetFileAttributesW(to_wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 }  // namespace aquamere

@@ -30,6 +30,7 @@ class FileFailure : public Failure {
 
   // The same failure told of the file named `file` ("Excel计算书").
   std::string about(std::string_view file) const { return text(doing_, file, path_, reason_); }
+  const std::string& doing() const { return doing_; }
   const std::string& reason() const { return reason_; }
   Remedy remedy() const { return remedy_; }
 
@@ -92,6 +93,16 @@ class FilePort {
   // appended but cannot keep. A file that is no plain file (a device) holds
   // nothing to take back and is left alone.
   virtual void cut(const std::string& path, std::uintmax_t size) = 0;
+  // Gives the file at `from` the name `to` in the same folder in one step,
+  // replacing a file there. A file another program holds open is not moved.
+  virtual void rename(const std::string& from, const std::string& to) = 0;
+  // Removes the file; nothing when there is none.
+  virtual void remove(const std::string& path) = 0;
+  // Puts the names in the folder of `path` on the disk as they now stand,
+  // so that the renames before it outlast a crash.
+  virtual void sync_folder(const std::string& path) = 0;
+  // Whether there is a file at the path.
+  virtual bool exists(const std::string& path) = 0;
 };
 
 }  // namespace aquamere

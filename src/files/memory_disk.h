@@ -51,6 +51,16 @@ class MemoryDisk : public FilePort {
   void cut(const std::string& path, std::uintmax_t size) override {
     files.at(path).resize(static_cast<std::size_t>(size));
   }
+  void rename(const std::string& from, const std::string& to) override {
+    const auto file = files.find(from);
+    if (file == files.end()) throw FileFailure("无法替换", from, "文件不存在");
+    std::string bytes = std::move(file->second);
+    files.erase(file);
+    files[to] = std::move(bytes);
+  }
+  void remove(const std::string& path) override { files.erase(path); }
+  void sync_folder(const std::string&) override {}
+  bool exists(const std::string& path) override { return files.contains(path); }
 };
 
 }  // namespace aquamere

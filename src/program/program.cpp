@@ -9,6 +9,7 @@
 #include "mainwindow/frmmain_names.h"
 #include "program/chain_window.h"
 #include "program/windows.h"
+#include "report/report_pair.h"
 #include "settings/frmset.h"
 
 namespace aquamere {
@@ -51,6 +52,9 @@ Program::Program(DialogPort& dialogs, FilePort& files, KeptSettings* kept)
       dialogs_(dialogs),
       modfile_(*this, state_.book, files),
       frmmain_(*this, state_.main, state_.coef_i, modfile_) {
+  // A revision the last run left part-way is finished or rolled back
+  // before anything reads the report.
+  attempt([&] { report_pair::recover(files, kept_path_.value_or(std::string(default_report_path))); });
   show_window(frmmain::name);
 }
 

@@ -50,6 +50,13 @@ class MemoryDisk : public FilePort {
     return file->second.size();
   }
   void cut(const std::string& path, std::uintmax_t size) override { files.at(path).resize(size); }
+  void rename(const std::string& from, const std::string& to) override {
+    files[to] = files.at(from);
+    files.erase(from);
+  }
+  void remove(const std::string& path) override { files.erase(path); }
+  void sync_folder(const std::string&) override {}
+  bool exists(const std::string& path) override { return files.contains(path); }
 };
 
 }  // namespace

@@ -38,6 +38,12 @@ class ScenarioFiles : public FilePort {
   }
   std::optional<std::uintmax_t> size(const std::string& path) override { return disk_.size(where(path)); }
   void cut(const std::string& path, std::uintmax_t size) override { disk_.cut(where(path), size); }
+  void rename(const std::string& from, const std::string& to) override {
+    disk_.rename(where(from), where(to));
+  }
+  void remove(const std::string& path) override { disk_.remove(where(path)); }
+  void sync_folder(const std::string& path) override { disk_.sync_folder(where(path)); }
+  bool exists(const std::string& path) override { return disk_.exists(where(path)); }
 
  private:
   FilePort& disk_;
