@@ -8,6 +8,7 @@
 #include "mainwindow/frmmain_names.h"
 #include "program/chain_replay.h"
 #include "program/program.h"
+#include "report/report_pair.h"
 
 namespace aquamere {
 namespace {
@@ -68,28 +69,6 @@ class ProgramAsks final : public DialogPort {
   throw Refusal();
 }
 
-// The report first: a report that another program holds open is the likelier
-// refusal, and then nothing has changed. When the journal cannot follow,
-// the report gets its old bytes back.
-void replace_pair(FilePort& files, const std::string& path, const std::string& report,
-                  const std::string& journal, const std::string& old_report) {
-  files.replace_atomically(path, report);
-  try {
-    files.replace_atomically(journal::path_for(path), journal);
-  } catch (const Failure&) {
-    try {
-      files.replace_atomically(path, old_report);
-    } catch (const Failure&) {
-      // The journal still matches the old report, which is the one a
-      // reader must find; nothing more can be done here.
-    }
-    throw;
-  }
-}
-
-// The pair before the last revision, kept beside the report until the next.
-std::string before_path(const std::string& report_path) { return report_path + ".before"; }
-
 // The chain calculated again with the revision takes the place of the
 // report and its journal; the main window then stands as after the chain's
 // last segment, as 继续计算 would show it.
@@ -110,10 +89,7 @@ void revise(Program& p, std::string_view doing, const Revision& revision) {
     refuse(p, doing, failure.what());
   }
   if (revised.cancelled) return;
-  const std::string kept = before_path(path);
-  files.replace_atomically(kept, chain.report);
-  files.replace_atomically(journal::path_for(kept), chain.journal);
-  replace_pair(files, path, revised.report, revised.journal, chain.report);
+  report_pair::replace(files, path, revised.report, revised.journal);
   p.frmmain().mnuresume_click();
   if (!revised.notices.empty()) {
     std::string told = "重新计算的管段中：";
@@ -123,18 +99,11 @@ void revise(Program& p, std::string_view doing, const Revision& revision) {
 }
 
 void revert(Program& p) {
-  FilePort& files = p.modfile().files();
-  const std::string path = p.modfile().report_path();
-  const std::string kept = before_path(path);
-  const std::string report = chain::whole_file(files, kept);
-  if (report.empty()) {
+  if (report_pair::revert(p.modfile().files(), p.modfile().report_path()) ==
+      report_pair::Reverted::NothingKept) {
     p.message("没有可以回到的修改前的计算书。");
     return;
   }
-  replace_pair(files, path, report, chain::whole_file(files, journal::path_for(kept)),
-               chain::whole_file(files, path));
-  files.replace(kept, "");
-  files.replace(journal::path_for(kept), "");
   p.frmmain().mnuresume_click();
 }
 

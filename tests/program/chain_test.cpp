@@ -149,5 +149,66 @@ TEST(ChainRevised, AsksWhatItLacksAndChangesNothingWhenRefused) {
   EXPECT_EQ(s.main().text("lab_2"), "4-5");
 }
 
+// A revision and a revert failing at each of their writes in turn: once as
+// a disk full for a moment, once as a program killed there (no later write
+// reaches the disk). Each time the report and its journal are wholly the
+// pair before or the pair after, the next start leaves nothing else beside
+// them but the pair before a revision, and 继续计算 takes up the pair found.
+TEST(ChainRevised, LosesNothingWhereverItsWritesFail) {
+  const std::array<const char*, 7> ones = {"1", "1", "1", "1", "1", "1", "1"};
+  const std::string json = journal::path_for(report), kept = std::string(report) + ".before";
+  using Files = std::map<std::string, std::string>;
+  const auto pair = [&](const Files& f) {
+    return std::pair(f.contains(report) ? f.at(report) : "-", f.contains(json) ? f.at(json) : "-");
+  };
+  Session typed, revised;
+  typed.riser(ones);
+  revised.riser(ones);
+  revised.revise(2, "3", "2");
+  const Files old_files = typed.disk.files, new_files = revised.disk.files;
+  ASSERT_NE(pair(old_files), pair(new_files));
+  for (const bool reverting : {false, true}) {
+    for (const bool killed : {false, true}) {
+      int step = 0;
+      for (;; ++step) {
+        Session s;
+        s.riser(ones);
+        if (reverting) s.revise(2, "3", "2");
+        s.disk.writes_before_failure = step;
+        s.disk.failure_lasts = killed;
+        if (reverting) {
+          s.program.click("frmchain", "cmdrevert");
+        } else {
+          s.revise(2, "3", "2");
+        }
+        const bool failed = s.disk.writes_before_failure < 0;
+        s.disk.broken = false;
+        s.disk.writes_before_failure = -1;
+        const auto& [from, to] =
+            reverting ? std::pair(new_files, old_files) : std::pair(old_files, new_files);
+        const std::string at = std::string(reverting ? "revert" : "revision") +
+                               (killed ? " killed" : " failing") + " at write " + std::to_string(step);
+        if (!killed) {
+          EXPECT_TRUE(pair(s.disk.files) == pair(from) || pair(s.disk.files) == pair(to)) << at;
+        }
+        ScriptedDialogs dialogs;
+        Program restarted{dialogs, s.disk};
+        const bool done = pair(s.disk.files) == pair(to);
+        ASSERT_TRUE(done || pair(s.disk.files) == pair(from)) << at;
+        Files expected = done ? to : from;
+        if (done && !reverting)
+          expected[kept] = old_files.at(report), expected[kept + ".json"] = old_files.at(json);
+        EXPECT_EQ(s.disk.files, expected) << at;
+        restarted.click("frmmain", "mnuresume");
+        const Session& shown = done != reverting ? revised : typed;
+        for (const char* box : {"lab_2", "t_qg", "t_fz"})
+          EXPECT_EQ(restarted.find_window("frmmain")->text(box), shown.main().text(box)) << at;
+        if (!failed) break;
+      }
+      EXPECT_GE(step, reverting ? 8 : 12);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace aquamere
