@@ -27,6 +27,9 @@ TEST_F(DiskFilesTest, AFileHeldByAnotherProgramIsNamedSo) {
   HANDLE held = CreateFileW(to_wide(file).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   EXPECT_FAILURE(disk.append(file, "b\r\n"), "无法打开文件“" + file + "”：文件正被另一个程序占用。");
+  EXPECT_FAILURE(disk.rename(file, path("moved.txt")),
+                 "无法替换文件“" + file + "”：文件正被另一个程序占用。");
+  EXPECT_FALSE(disk.exists(path("moved.txt")));
   CloseHandle(held);
   EXPECT_EQ(contents(file), "a\r\n");
 }

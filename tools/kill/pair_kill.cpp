@@ -46,30 +46,27 @@ struct Pair {
 };
 Pair pair_at(const std::string& path) { return {contents(path), contents(path + ".json")}; }
 
-// Risers of 30 storeys, the sums reset between them, as a designer types them.
-void type_chain(int segments) {
-  ScriptedDialogs dialogs;
-  DiskFiles disk;
-  Program program{dialogs, disk};
-  program.type("frmmain", "t_Ng", "4");
-  program.click("frmmain", "mnukill");
-  for (int k = 0; k < segments; ++k) {
-    if (k % 30 == 0 && k > 0) program.click("frmmain", "mnuclear");
-    program.click("frmmain", "cmdjsmll");
+// Risers of 30 storeys, the sums reset between them, as a designer types
+// them, the first segment with `first` households. Typed with 2, it is the
+// chain typed with 1 revised to 2 on its first row, byte for byte, as the
+// segment table's own tests hold.
+Pair type_chain(int segments, const char* first) {
+  {
+    ScriptedDialogs dialogs;
+    DiskFiles disk;
+    Program program{dialogs, disk};
+    program.type("frmmain", "t_Ng", "4");
+    program.click("frmmain", "mnukill");
+    for (int k = 0; k < segments; ++k) {
+      if (k % 30 == 0 && k > 0) program.click("frmmain", "mnuclear");
+      program.type("frmmain", "t_fz", k == 0 ? first : "1");
+      program.click("frmmain", "cmdjsmll");
+    }
   }
-}
-
-// The revision, whole, in this process: one household more on the first row.
-void revise() {
-  ScriptedDialogs dialogs;
-  DiskFiles disk;
-  Program program{dialogs, disk};
-  program.press("F6");
-  program.select("frmchain", "lstchain", 0);
-  program.type("frmchain", "t_fz", "2");
-  program.click("frmchain", "cmdapply");
-  if (!dialogs.shown().empty())
-    throw std::runtime_error("the revision said: " + dialogs.shown().front().text);
+  Pair typed = pair_at(report);
+  fs::remove(report);
+  fs::remove(journal);
+  return typed;
 }
 
 // The chain as typed, in place of whatever a killed revision left.
@@ -128,17 +125,11 @@ int main(int argc, char** argv) {
   int failures = 0;
   try {
     fs::current_path(home);
-    type_chain(segments);
-    fs::rename(report, "typed.txt");
-    fs::rename(journal, "typed.txt.json");
-    const Pair typed = pair_at("typed.txt");
-    // The revision whole, once: what it writes.
+    const Pair revised = type_chain(segments, "2"), typed = type_chain(segments, "1");
+    std::ofstream("typed.txt", std::ios::binary) << typed.report;
+    std::ofstream("typed.txt.json", std::ios::binary) << typed.journal;
     put_typed();
-    revise();
-    const Pair revised = pair_at(report);
     std::string wrong = taken_up();
-    put_typed();
-    wrong += taken_up();
     if (!wrong.empty()) throw std::runtime_error(wrong);
     put_typed();
     const auto start = std::chrono::steady_clock::now();
@@ -153,13 +144,16 @@ int main(int argc, char** argv) {
       run_replace(revised,
                   std::chrono::microseconds(static_cast<long>(share * static_cast<double>(took.count()))),
                   true);
-      ScriptedDialogs dialogs;
-      DiskFiles disk;
-      Program restarted{dialogs, disk};  // finishes or rolls back what it finds
+      std::string taken = "-";
+      {
+        ScriptedDialogs dialogs;
+        DiskFiles disk;
+        Program restarted{dialogs, disk};  // finishes or rolls back what it finds
+        if (!dialogs.shown().empty()) taken = "the start said: " + dialogs.shown().front().text;
+      }
       const Pair found = pair_at(report);
       const bool is_revised = found == revised;
-      wrong.clear();
-      if (!dialogs.shown().empty()) wrong = "the start said: " + dialogs.shown().front().text;
+      wrong = taken == "-" ? "" : taken;
       if (!is_revised && found != typed) wrong = "the pair is neither the chain typed nor the chain revised";
       if (is_revised && pair_at(before) != typed)
         wrong = "the pair before the revision is not the chain typed";
@@ -171,6 +165,9 @@ int main(int argc, char** argv) {
             name != before_journal && !name.starts_with(".aquamere-"))
           wrong = "left beside the report: " + name;
       }
+      // The chain revised is taken up and exported once, the first time a
+      // start finds it: every later one finds the same bytes.
+      if (is_revised && found_revised == 0) wrong += taken_up();
       (is_revised ? found_revised : found_typed)++;
       if (!wrong.empty()) {
         ++failures;
