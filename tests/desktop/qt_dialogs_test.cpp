@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -80,6 +81,20 @@ TEST(QtDialogs, SaveDialogProposesThePathAndAnswersTheOneChosen) {
   EXPECT_TRUE(dialogs.save_path("导出Excel计算书", "c:\\file.txt.xlsx").ends_with("/c:\\file.txt.xlsx"));
   when_shown<QFileDialog>([](QFileDialog& box) { box.reject(); });
   EXPECT_EQ(dialogs.save_path("导出Excel计算书", "book.xlsx"), "");
+}
+
+// It starts in the folder of the report in force, offers the reports first
+// and takes only a file that exists.
+TEST(QtDialogs, OpenDialogStartsWhereTheReportIsAndOffersReports) {
+  QtDialogs dialogs;
+  when_shown<QFileDialog>([](QFileDialog& box) {
+    EXPECT_EQ(box.windowTitle(), "打开计算书");
+    EXPECT_EQ(box.fileMode(), QFileDialog::ExistingFile);
+    EXPECT_EQ(box.directory().absolutePath(), QDir::tempPath());
+    EXPECT_EQ(box.nameFilters(), (QStringList{"计算书 (*.txt)", "所有文件 (*)"}));
+    box.reject();
+  });
+  EXPECT_EQ(dialogs.open_path("打开计算书", (QDir::tempPath() + "/JL-2.txt").toStdString()), "");
 }
 
 }  // namespace
