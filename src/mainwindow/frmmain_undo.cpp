@@ -8,6 +8,7 @@
 #include "hydraulics/materials.h"
 #include "journal/journal.h"
 #include "mainwindow/frmmain.h"
+#include "report/report_pair.h"
 #include "settings/frmset_names.h"
 
 namespace aquamere {
@@ -51,6 +52,9 @@ void FrmMain::mnuopen_click() {
   const std::string path = host_.open_path(opening, modfile_.report_path());
   if (path.empty()) return;
   FilePort& files = modfile_.files();
+  // A revision of this report that a crash cut short is finished or rolled
+  // back first, as at the program's start.
+  report_pair::recover(files, path);
   if (!files.size(path)) modfile_.refuse(opening, "找不到文件“" + path + "”");
   const std::string journal = journal::path_for(path);
   if (!files.size(journal)) {

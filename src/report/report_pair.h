@@ -44,8 +44,8 @@ enum class Reverted { Done, NothingKept };
 Reverted revert(FilePort& files, const std::string& report_path);
 
 // Finishes a change whose intent is on the disk, or rolls back one that
-// never got so far; nothing when no change was under way. Called once at the
-// program's start for the report path in force.
+// never got so far; nothing when no change was under way. Called at the
+// program's start for the report path in force, and for a report opened.
 void recover(FilePort& files, const std::string& report_path);
 
 }  // namespace aquamere::report_pair
