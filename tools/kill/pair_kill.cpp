@@ -4,11 +4,11 @@
 // calculation book that exports.
 //
 //   aquamere-pair-kill [KILLS [SEGMENTS]]
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
