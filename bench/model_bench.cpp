@@ -228,6 +228,16 @@ void resume_chain_baseline(benchmark::State& state) {
   }
 }
 
+// A chain typed as risers of 30 storeys, 清空数据 between two risers.
+std::unique_ptr<DiskProgram> typed_chain(int segments) {
+  auto p = std::make_unique<DiskProgram>();
+  for (int k = 0; k < segments; ++k) {
+    if (k % storeys_per_riser == 0 && k > 0) p->program.click("frmmain", "mnuclear");
+    p->program.click("frmmain", "cmdjsmll");
+  }
+  return p;
+}
+
 // Revising the first row of a chain typed as risers of 30 storeys: the
 // table chooses the row, then 重新计算 with one household more reads the
 // chain, calculates it again as it was and as revised, replaces both files
@@ -237,11 +247,7 @@ void resume_chain_baseline(benchmark::State& state) {
 void revise_chain(benchmark::State& state, int segments) {
   for (auto _ : state) {
     state.PauseTiming();
-    auto p = std::make_unique<DiskProgram>();
-    for (int k = 0; k < segments; ++k) {
-      if (k % storeys_per_riser == 0 && k > 0) p->program.click("frmmain", "mnuclear");
-      p->program.click("frmmain", "cmdjsmll");
-    }
+    auto p = typed_chain(segments);
     p->program.press("F6");
     p->program.select("frmchain", "lstchain", 0);
     p->program.type("frmchain", "t_fz", "2");
@@ -261,11 +267,7 @@ void revise_chain(benchmark::State& state, int segments) {
 void open_long_table(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
-    auto p = std::make_unique<DiskProgram>();
-    for (int k = 0; k < batch_segments; ++k) {
-      if (k % storeys_per_riser == 0 && k > 0) p->program.click("frmmain", "mnuclear");
-      p->program.click("frmmain", "cmdjsmll");
-    }
+    auto p = typed_chain(batch_segments);
     state.ResumeTiming();
     p->program.press("F6");
     state.PauseTiming();
