@@ -8,10 +8,15 @@
 #define RAPIDJSON_SSE2
 #endif
 #include <rapidjson/document.h>
+#include <rapidjson/encodedstream.h>
+#include <rapidjson/memorystream.h>
+#include <rapidjson/reader.h>
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <span>
 
 #include "common/numtext.h"
@@ -353,11 +358,43 @@ std::optional<SegmentRecord> record_of(const Json& j) {
   return r;
 }
 
-// Strict JSON in UTF-8, its numbers read to the last bit, nested to any
-// depth without recursion: a line edited outside the program may hold
-// anything.
-constexpr unsigned parse_flags = rapidjson::kParseFullPrecisionFlag | rapidjson::kParseValidateEncodingFlag |
-                                 rapidjson::kParseIterativeFlag;
+// Strict JSON in UTF-8, nested to any depth without recursion: a line
+// edited outside the program may hold anything. Numbers come as their
+// texts, and are read to the last bit by the standard library's exact and
+// bounded conversion, not RapidJSON's: its full-precision reading of a zero
+// with a large exponent ("0.0e40") shifts by an undefined count.
+constexpr unsigned parse_flags = rapidjson::kParseValidateEncodingFlag | rapidjson::kParseIterativeFlag |
+                                 rapidjson::kParseNumbersAsStringsFlag;
+
+// Builds the document from the reader's events, each number as the double
+// its text denotes; a number beyond a double's range ends the reading.
+class ExactNumbers {
+ public:
+  explicit ExactNumbers(rapidjson::Document& document) : d_(document) {}
+  bool Null() { return d_.Null(); }
+  bool Bool(bool b) { return d_.Bool(b); }
+  bool Int(int i) { return d_.Int(i); }
+  bool Uint(unsigned i) { return d_.Uint(i); }
+  bool Int64(std::int64_t i) { return d_.Int64(i); }
+  bool Uint64(std::uint64_t i) { return d_.Uint64(i); }
+  bool Double(double x) { return d_.Double(x); }
+  bool RawNumber(const char* text, rapidjson::SizeType length, bool) {
+    double x = 0;
+    const auto [end, error] = std::from_chars(text, text + length, x);
+    return error == std::errc() && end == text + length && d_.Double(x);
+  }
+  bool String(const char* text, rapidjson::SizeType length, bool copy) {
+    return d_.String(text, length, copy);
+  }
+  bool StartObject() { return d_.StartObject(); }
+  bool Key(const char* text, rapidjson::SizeType length, bool copy) { return d_.Key(text, length, copy); }
+  bool EndObject(rapidjson::SizeType members) { return d_.EndObject(members); }
+  bool StartArray() { return d_.StartArray(); }
+  bool EndArray(rapidjson::SizeType elements) { return d_.EndArray(elements); }
+
+ private:
+  rapidjson::Document& d_;
+};
 
 // One line of the journal read: a record, the mark of a clearing, or
 // neither (a line cut short, edited outside).
@@ -368,8 +405,17 @@ struct Read {
 
 Read read_line(std::string_view line) {
   rapidjson::Document document;
-  document.Parse<parse_flags>(line.data(), line.size());
-  if (document.HasParseError()) return {};
+  bool read = false;
+  const auto parse = [&](rapidjson::Document& events) {
+    ExactNumbers exact(events);
+    rapidjson::MemoryStream bytes(line.data(), line.size());
+    rapidjson::EncodedInputStream<rapidjson::UTF8<>, rapidjson::MemoryStream> text(bytes);
+    rapidjson::Reader reader;
+    read = !reader.Parse<parse_flags>(text, exact).IsError();
+    return read;
+  };
+  document.Populate(parse);
+  if (!read) return {};
   if (member(document, "cleared").IsBool()) return {.cleared = true};
   return {.record = record_of(document)};
 }

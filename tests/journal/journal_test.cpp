@@ -175,5 +175,23 @@ TEST(JournalLine, HoldsNoRecordWhereItIsNoWholeRecord) {
   }
 }
 
+// A number edited by hand reads as the double it denotes, to the last bit,
+// whatever its exponent; one beyond a double's range leaves no record.
+TEST(JournalLine, ReadsEveryNumberExactly) {
+  const auto running = [](std::string_view number) -> std::optional<double> {
+    const std::optional<SegmentRecord> r = journal::record_in(
+        R"({"command":"repeat","line":"x","loss":{"running":)" + std::string(number) + "}}");
+    if (r) return r->running;
+    return std::nullopt;
+  };
+  EXPECT_EQ(running("0.0e40"), 0.0);
+  EXPECT_EQ(running("-0.000e-400"), 0.0);
+  EXPECT_EQ(running("12"), 12.0);
+  EXPECT_EQ(running("0.1000000000000000055511151231257827"), 0.1);
+  EXPECT_EQ(running("4.9406564584124654e-324"), 4.9406564584124654e-324);
+  EXPECT_EQ(running("1e400"), std::nullopt);
+  EXPECT_EQ(running("1e-2147483649"), std::nullopt);
+}
+
 }  // namespace
 }  // namespace aquamere
