@@ -71,11 +71,12 @@ class FrmMain {
   // Hands the segment as the window now shows it to the report.
   void put_seg();
 
-  // Undoing the last segment and taking up the chain where the report ends:
-  // the report in force, or another one the user opens.
+  // A further segment with the load of the last calculation.
+  void repeat_segment();
+
+  // Undoing the last segment: the report and the journal lose it, the
+  // window is as it was before it.
   void mnuundo_click();
-  void mnuresume_click();
-  void mnuopen_click();
   // Whether the menu item is a menu that holds others (计算, 计算书, 帮助).
   bool holds_items(std::string_view item) const;
 
@@ -86,6 +87,10 @@ class FrmMain {
   void put_material_in_force(const std::string& name);
   // The material whose table is in force; "" for none of the four.
   std::string material_in_force() const;
+  // The result lists as another main window last filled them, taken as
+  // this one's: its state has just become this window's, as when a chain
+  // calculated again beside this window is taken up here.
+  void carry_on_from(const FrmMain& other) { listing_ = other.listing_; }
 
  private:
   Form& form() { return host_.window(frmmain::name); }
@@ -97,14 +102,8 @@ class FrmMain {
   double leading(std::string_view control) const;
   // Puts a material's inner diameters and 1000i coefficient in force.
   void load_table(const Material& material);
-  // Ends the command with the message of a refused step; a segment
-  // calculated again to take up a chain refuses without one.
+  // Ends the command with the message of a refused step.
   [[noreturn]] void refuse(std::string_view text);
-  // A further segment with the load of the last calculation.
-  void repeat_segment();
-  // The window as after the report's last segment; `doing` names the
-  // command in its refusals.
-  void take_up_chain(std::string_view doing);
 
   // Numbers a segment command works out on its way that no box or variable
   // keeps, noted for the segment's record in the journal beside the report.
@@ -131,10 +130,6 @@ class FrmMain {
   void list_again(const WindowBefore::Listed& listed);
   // The segment counter and the label that goes with it.
   void show_counter(const std::string& counter);
-  // Calculates the recorded segment again from the window put back before
-  // it, asking nothing, telling nothing and writing nothing; refuses when
-  // that does not give the recorded line.
-  void replay(const SegmentRecord& record);
 
   WindowHost& host_;
   MainVars& vars_;
@@ -144,8 +139,6 @@ class FrmMain {
   // A batch's first segment is undone to the window as it was before the
   // batch reset the sums.
   std::optional<WindowBefore> batch_before_;
-  const SegmentRecord* replaying_ = nullptr;
-  std::string replayed_line_;
   // The result lists as the program last filled them: while the lists still
   // hold those very lines, a segment's record keeps them as the flow and
   // the material they were listed for, far shorter than their lines.

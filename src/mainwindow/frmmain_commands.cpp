@@ -138,10 +138,6 @@ void FrmMain::menu_click(const std::string& item) {
     mnuexport_click();
   } else if (item == frmmain::mnuundo) {
     mnuundo_click();
-  } else if (item == frmmain::mnuresume) {
-    mnuresume_click();
-  } else if (item == frmmain::mnuopen) {
-    mnuopen_click();
   } else if (item != frmmain::mnuds && !holds_items(item) && form().text(item) != "-") {
     // An item of the menus that no branch above answers is a name misspelt
     // here or in the layout: a programming error, not a silent nothing.
@@ -184,11 +180,7 @@ void FrmMain::put_seg() {
                   .command = notes_.command,
                   .calculation = repeat ? std::nullopt : std::optional<Calculation>(calculation()),
                   .before = std::move(notes_.before)};
-  if (replaying_ != nullptr) {
-    replayed_line_ = modfile_.line_of(segment);
-  } else {
-    modfile_.put_seg(std::move(segment));
-  }
+  modfile_.put_seg(std::move(segment));
 }
 
 }  // namespace aquamere

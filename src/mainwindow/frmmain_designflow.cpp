@@ -52,9 +52,7 @@ void FrmMain::ac1(std::optional<double> uo) {
   const AlphaCLookup lookup = look_up_alpha_c(*uo);
   notes_.alpha_c_typed = lookup.range == AlphaCLookup::Range::Below;
   if (notes_.alpha_c_typed) {
-    // Calculated again, the segment takes the αc the designer typed for it.
-    f.set_text(frmmain::t_ac,
-               replaying_ != nullptr ? replaying_->calculation->alpha_c : host_.input("αc值请自定："));
+    f.set_text(frmmain::t_ac, host_.input("αc值请自定："));
   } else {
     f.set_text(frmmain::t_ac, alpha_c_text(lookup));
   }
@@ -75,7 +73,7 @@ void FrmMain::ac2(double uo) {
 }
 
 void FrmMain::refuse(std::string_view text) {
-  if (replaying_ == nullptr) host_.message(text);
+  host_.message(text);
   throw Refusal();
 }
 

@@ -78,7 +78,7 @@ void FrmMain::djj_v_i() {
   list_candidates(flow);
   const ListItems& velocities = f.at(velocity_list).items;
   const bool too_fast = velocities.size() > 1 && strict_number(velocities[velocities.size() - 1], "流速") > 2;
-  if (too_fast && replaying_ == nullptr) host_.message(too_fast_warning);
+  if (too_fast) host_.message(too_fast_warning);
 }
 
 // The candidate sizes for a flow with their velocities and 1000i through

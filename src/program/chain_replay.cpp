@@ -170,6 +170,23 @@ bool same_record(std::string_view a, std::string_view b) {
   return one == other;
 }
 
+// The segment's own command, as the designer gave it: a batch's first
+// segment starts with the batch's reset of the sums.
+void calculate_as_recorded(FrmMain& main, const SegmentRecord& r) {
+  switch (r.command) {
+    case Command::Calculate:
+      main.cmdjsmll_click();
+      break;
+    case Command::Batch:
+      if (r.label == "1-2") main.cleardata();
+      main.sj_qg();
+      break;
+    case Command::Repeat:
+      main.repeat_segment();
+      break;
+  }
+}
+
 }  // namespace
 
 std::string whole_file(FilePort& files, const std::string& path) {
@@ -299,6 +316,24 @@ std::optional<std::string> not_reproduced(const Chain& chain, const Replayed& sa
     return "记录文件第" + std::to_string(k + 1) + "行与重现的记录不符";
   }
   return std::nullopt;
+}
+
+bool take_up(Program& p, const SegmentRecord& last) {
+  MemoryDisk disk;
+  ScriptedDialogs none;
+  ReplayDialogs dialogs(none);
+  Program scratch(dialogs, disk);
+  dialogs.begin(last, scratch);
+  scratch.state() = p.state();
+  scratch.frmmain().put_back(*last.before);
+  if (!scratch.attempt([&] { calculate_as_recorded(scratch.frmmain(), last); })) return false;
+  std::string_view line = disk.files[scratch.modfile().report_path()];
+  if (!line.ends_with("\r\n")) return false;
+  line.remove_suffix(2);
+  if (ReportCodec().decode(line) != last.line) return false;
+  p.state() = std::move(scratch.state());
+  p.frmmain().carry_on_from(scratch.frmmain());
+  return true;
 }
 
 }  // namespace aquamere::chain

@@ -12,6 +12,10 @@
 // The chain of segments in the report, calculated again from its journal:
 // every segment from the state the segment calculated again before it left,
 // with the inputs it was calculated with, except what a revision changes.
+namespace aquamere {
+class Program;
+}
+
 namespace aquamere::chain {
 
 // The report and the journal as they stand, with the chain's segments.
@@ -85,5 +89,13 @@ Replayed replay(const Chain& chain, const Revision& revision, DialogPort& asks);
 // calculated from: a line no recorded event wrote (a remark typed in an
 // editor, say), named by its number; nothing when both are reproduced.
 std::optional<std::string> not_reproduced(const Chain& chain, const Replayed& same);
+
+// Calculates the report's last segment again in a program run beside `p`:
+// from `p` as it stands with the window before the segment put back, each
+// αc typed for the segment answered from its record, nothing told and the
+// line written to memory. When that line is the record's, `p` stands as
+// that program then does, and the answer is true; otherwise `p` is as it
+// was.
+bool take_up(Program& p, const SegmentRecord& last);
 
 }  // namespace aquamere::chain

@@ -8,6 +8,7 @@
 #include "mainwindow/frmmain_names.h"
 #include "program/chain_replay.h"
 #include "program/program.h"
+#include "program/resume.h"
 #include "report/report_pair.h"
 
 namespace aquamere {
@@ -90,7 +91,7 @@ void revise(Program& p, std::string_view doing, const Revision& revision) {
   }
   if (revised.cancelled) return;
   report_pair::replace(files, path, revised.report, revised.journal);
-  p.frmmain().mnuresume_click();
+  resume_chain(p);
   if (!revised.notices.empty()) {
     std::string told = "重新计算的管段中：";
     for (const std::string& notice : revised.notices) told += "\n" + notice;
@@ -104,7 +105,7 @@ void revert(Program& p) {
     p.message("没有可以回到的修改前的计算书。");
     return;
   }
-  p.frmmain().mnuresume_click();
+  resume_chain(p);
 }
 
 void show_row(Program& p, int row) {

@@ -4,6 +4,7 @@
 #include "mainwindow/frmmain_names.h"
 #include "program/chain_window.h"
 #include "program/program.h"
+#include "program/resume.h"
 #include "report/frmlookover.h"
 #include "report/frmlookover_names.h"
 #include "settings/fmuo_names.h"
@@ -19,7 +20,14 @@ namespace aquamere {
 namespace {
 
 void load_frmmain(Program& program) { program.frmmain().load(); }
-void handle_frmmain(Program& program, const Event& event) { program.frmmain().handle(event); }
+// Taking a chain up calculates its last segment again in a program of its
+// own beside this one, which the main window's procedures know nothing of:
+// the program answers those two menu items itself.
+void handle_frmmain(Program& program, const Event& event) {
+  if (event.type == Event::Type::Click && event.control == frmmain::mnuresume) return resume_chain(program);
+  if (event.type == Event::Type::Click && event.control == frmmain::mnuopen) return open_report(program);
+  program.frmmain().handle(event);
+}
 
 // OK applies the material, then the dwelling class, to the main window and
 // hides the dialog, which keeps every choice for the next opening. With the

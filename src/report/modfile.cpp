@@ -121,11 +121,6 @@ void ModFile::put_back(const WindowBefore& before) {
   for (const auto& [name, variable] : segment_book_variables) book_.*variable = before.value(name);
 }
 
-std::string ModFile::line_of(const Segment& segment) {
-  report_path();
-  return compose(segment).second.line;
-}
-
 void ModFile::put_head() {
   const std::string path = report_path();
   files_.append(path, encoded(report::header_block()));

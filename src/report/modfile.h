@@ -55,10 +55,6 @@ class ModFile {
   void load_book();               // shows the report's lines in the viewer
   void put_sum();                 // appends the summary block
 
-  // The segment line and the report's variables as writing the segment
-  // would make them, without writing: the segment calculated again.
-  std::string line_of(const Segment& segment);
-
   // Undoing the last segment, and taking up the chain where the report
   // ends. `doing` names the command in the refusals, each told in a
   // message box: a report with no segment records, a journal whose last
