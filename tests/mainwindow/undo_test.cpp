@@ -122,6 +122,24 @@ TEST_F(Undo, GoesBackSegmentBySegmentAndForwardAgainToTheSameFiles) {
   EXPECT_EQ(window(), after_day);
 }
 
+// Taken up the next day, the chain stands as the day left it, the αc
+// typed for its last segment with it; undone and taken up again, it goes
+// on to the very files the day wrote, records and all.
+TEST_F(Undo, TakenUpTheNextDayGoesOnAsTheDayWent) {
+  play_day();
+  const Window after_day = window();
+  const auto files_after_day = disk.files;
+  Program next_day(dialogs, disk);
+  next_day.click("frmmain", "mnuresume");
+  EXPECT_EQ(window_of(next_day), after_day);
+  next_day.click("frmmain", "mnuundo");
+  Program day_after(dialogs, disk);
+  day_after.click("frmmain", "mnuresume");
+  for (std::size_t i = day.size() - 3; i < day.size(); ++i) day[i].act(day_after, dialogs);
+  EXPECT_EQ(disk.files, files_after_day);
+  EXPECT_TRUE(dialogs.messages().empty());
+}
+
 // Two segments of a group of 4 in a fresh report.
 class UndoRefused : public Undo {
  protected:
