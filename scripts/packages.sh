@@ -8,7 +8,7 @@ BUILD_PACKAGES=(cmake g++ make pkg-config clang libclang-rt-14-dev clang-format 
 # RapidJSON's headers, Wine to run it, NSIS for the installer, librsvg
 # and ImageMagick to draw the icon.
 WINDOWS_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix libz-mingw-w64-dev dpkg-dev googletest rapidjson-dev wine wine64
-  nsis zip librsvg2-bin imagemagick xvfb xauth xdotool fonts-wqy-microhei)
+  nsis zip librsvg2-bin imagemagick xvfb xauth xdotool fonts-wqy-microhei fonts-arphic-uming)
 
 # The test command's independent client for the calculation book: LibreOffice
 # Calc recomputes every exported workbook; and the locales, for one with a

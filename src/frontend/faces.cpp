@@ -17,11 +17,14 @@ constexpr std::array<std::string_view, 6> song_faces{"SimSun",
                                                      "Noto Serif CJK SC",
                                                      "Microsoft YaHei UI",
                                                      "WenQuanYi Micro Hei"};
-// SimHei and MS Gothic are fixed pitch on Windows as NSimSun is; monospace
-// is fontconfig's own fixed-pitch face.
-constexpr std::array<std::string_view, 7> fixed_song_faces{
-    "NSimSun",    "WenQuanYi Micro Hei Mono", "Noto Sans Mono CJK SC", "SimHei", "MS Gothic", "monospace",
-    "Courier New"};
+// The fixed-pitch Song where NSimSun is missing: AR PL UMing is a Ming face
+// whose Chinese characters take two cells of its Latin ones, exactly, as
+// the report's columns count them; the Mono faces after it draw a Chinese
+// character narrower than two. SimHei and MS Gothic are fixed pitch on
+// Windows as NSimSun is; monospace is fontconfig's own fixed-pitch face.
+constexpr std::array<std::string_view, 8> fixed_song_faces{
+    "NSimSun",   "AR PL UMing CN", "Noto Sans Mono CJK SC", "WenQuanYi Micro Hei Mono", "SimHei", "MS Gothic",
+    "monospace", "Courier New"};
 
 bool is_song(std::string_view family) { return family == "宋体" || family == "SimSun"; }
 bool is_fixed_song(std::string_view family) { return family == "新宋体" || family == "NSimSun"; }

@@ -107,6 +107,15 @@ TEST_F(EveryWindow, ChineseTextIsDrawnInAChineseFace) {
   }
 }
 
+// The viewer's columns line up as the report counts them: every character
+// takes one cell, a Chinese one two.
+TEST_F(EveryWindow, TheViewersFaceGivesAChineseCharacterTwoCells) {
+  const QFontMetrics fixed = desktop.window("frmlookover")->control("listover")->fontMetrics();
+  EXPECT_EQ(fixed.horizontalAdvance("iiii"), fixed.horizontalAdvance("WWWW"));
+  EXPECT_EQ(fixed.horizontalAdvance(QString::fromUtf8("管道")), fixed.horizontalAdvance("iiii"))
+      << desktop.window("frmlookover")->control("listover")->fontInfo().family().toStdString();
+}
+
 TEST_F(EveryWindow, ReferenceListsShowAllTheirRowsWithoutScrolling) {
   for (const auto& [window, list] :
        {std::pair{"frma", "lsta1"}, {"frma", "lsta2"}, {"Frmdj2", "lstdj"}, {"Frmdj2", "lstdjj"}}) {

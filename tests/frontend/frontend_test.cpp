@@ -78,6 +78,8 @@ TEST(Faces, EachKindOfTextFallsBackToAFaceOfItsKind) {
   EXPECT_EQ(first_installed(faces_for(fixed), with({"SimSun", "SimHei"})), "SimHei");
   EXPECT_EQ(first_installed(faces_for(fixed), with({"WenQuanYi Micro Hei", "WenQuanYi Micro Hei Mono"})),
             "WenQuanYi Micro Hei Mono");
+  EXPECT_EQ(first_installed(faces_for(fixed), with({"WenQuanYi Micro Hei Mono", "AR PL UMing CN"})),
+            "AR PL UMing CN");
   EXPECT_EQ(first_installed(faces_for(fixed), with({})), std::nullopt);
 }
 
