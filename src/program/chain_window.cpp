@@ -24,7 +24,7 @@ struct Column {
   std::string_view head;
   std::size_t width;
 };
-constexpr Column columns[] = {{"", 2},     {"管段", 8}, {"户数×户当量", 14}, {"∑Ng", 10}, {"设计秒流量", 11},
+constexpr Column columns[] = {{"", 3},     {"管段", 8}, {"户数×户当量", 14}, {"∑Ng", 10}, {"设计秒流量", 11},
                               {"管径", 7}, {"流速", 8}, {"1000i", 9},        {"管长", 8}, {"水损", 10},
                               {"管材", 0}};
 
@@ -131,7 +131,9 @@ Form frmchain_layout() {
   c.push_back({.name = frmchain::lab_head,
                .kind = Kind::Label,
                .text = chain_head(),
-               .rect = {60, 60, 10680, 240},
+               // In from the list's edge by its frame and its items' margin,
+               // so that each head stands over its column.
+               .rect = {135, 60, 10605, 240},
                .font = fixed});
   c.push_back({.name = frmchain::lstchain,
                .kind = Kind::ListBox,
