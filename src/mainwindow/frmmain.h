@@ -58,6 +58,9 @@ class FrmMain {
   void v_de_i();
 
   // Calculation commands.
+  // The reset a batch starts with; the window before it is the one its
+  // first segment records.
+  void start_batch();
   void sj_qg();
   void cmdjsmll_click();
   void t_fs_dblclick();

@@ -56,11 +56,15 @@ void FrmMain::sj_qg() {
 // one unit: a segment that is refused or fails is undone and ends the batch,
 // while the segments before it stay computed and reported. Undoing the
 // first segment later goes back to the window as it was before the batch.
-void FrmMain::t_fs_dblclick() {
+void FrmMain::start_batch() {
   WindowBefore before = window_before();
   cleardata();
-  const int count = strict_int16(form().text(frmmain::t_fs), form().at(frmmain::t_fs).label);
   batch_before_ = std::move(before);
+}
+
+void FrmMain::t_fs_dblclick() {
+  const int count = strict_int16(form().text(frmmain::t_fs), form().at(frmmain::t_fs).label);
+  start_batch();
   for (int i = 1; i <= count; ++i) {
     if (form().text(frmmain::t_ngz).empty() || form().text(frmmain::t_Ng).empty()) break;
     if (!host_.attempt([this] { sj_qg(); })) break;

@@ -39,9 +39,9 @@ bool is_segment_line(std::string_view line) {
 
 // The boxes of the main window that a designer types a segment's inputs
 // into, in the order they are typed.
-constexpr std::string_view input_boxes[] = {frmmain::t_q0,  frmmain::t_m,  frmmain::t_kh, frmmain::t_t,
-                                            frmmain::t_ky,  frmmain::t_ay, frmmain::t_Ng, frmmain::t_fz,
-                                            frmmain::t_ngz, frmmain::txt_l};
+constexpr std::string_view input_boxes[] = {frmmain::t_q0,  frmmain::t_m,   frmmain::t_kh, frmmain::t_t,
+                                            frmmain::t_ky,  frmmain::t_ay,  frmmain::t_Ng, frmmain::t_fz,
+                                            frmmain::t_ngz, frmmain::txt_l, frmmain::t_fs};
 
 // The boxes a program calculating the chain again would show: each αc that
 // a record holds is answered from it while the segment's Uo is the one it
@@ -91,6 +91,26 @@ void set_check(Program& p, std::string_view box, int value) {
   if (p.window(frmmain::name).value(box) != value) p.click(frmmain::name, box);
 }
 
+// A batch's first segment: the batch's reset has set the counter back.
+bool starts_batch(const SegmentRecord& r) { return r.command == Command::Batch && r.label == "1-2"; }
+
+// The segment's own command, as the designer gave it: a batch's first
+// segment starts with the batch's reset of the sums.
+void calculate_as_recorded(FrmMain& main, const SegmentRecord& r) {
+  switch (r.command) {
+    case Command::Calculate:
+      main.cmdjsmll_click();
+      break;
+    case Command::Batch:
+      if (starts_batch(r)) main.start_batch();
+      main.sj_qg();
+      break;
+    case Command::Repeat:
+      main.repeat_segment();
+      break;
+  }
+}
+
 // The segment calculated again as the designer typed it: from the state the
 // segment before it left, except where the recorded chain started afresh
 // (the first segment, a restart without taking the chain up) or had its
@@ -98,9 +118,14 @@ void set_check(Program& p, std::string_view box, int value) {
 // coefficient it was calculated with, but for the revision's.
 void calculate_again(Program& p, const SegmentRecord& r, std::size_t row, const Revision& revision) {
   const WindowBefore& before = *r.before;
+  // A batch resets the sums itself; the window before it shows whether
+  // they had been reset before that.
+  const Value sums_before = before.value("zg2");
+  const bool reset = starts_batch(r) ? sums_before.is_empty() || sums_before.equals_text("")
+                                     : r.calculation && r.calculation->sums_reset();
   if (row == 0 || r.running_before.is_empty()) {
     p.frmmain().put_back(before);
-  } else if (r.calculation && r.calculation->sums_reset()) {
+  } else if (reset) {
     p.click(frmmain::name, frmmain::mnuclear);
   }
   const bool revised = revision.row == row;
@@ -133,6 +158,10 @@ void calculate_again(Program& p, const SegmentRecord& r, std::size_t row, const 
   }
   if (r.command == Command::Repeat) {
     p.double_click(frmmain::name, "");
+  } else if (r.command == Command::Batch) {
+    // A batch's segment is no event of its own: it is calculated as the
+    // batch calculated it, and undone alone where it fails, as there.
+    p.attempt([&] { calculate_as_recorded(p.frmmain(), r); });
   } else {
     p.click(frmmain::name, frmmain::cmdjsmll);
   }
@@ -168,23 +197,6 @@ bool same_record(std::string_view a, std::string_view b) {
     }
   }
   return one == other;
-}
-
-// The segment's own command, as the designer gave it: a batch's first
-// segment starts with the batch's reset of the sums.
-void calculate_as_recorded(FrmMain& main, const SegmentRecord& r) {
-  switch (r.command) {
-    case Command::Calculate:
-      main.cmdjsmll_click();
-      break;
-    case Command::Batch:
-      if (r.label == "1-2") main.cleardata();
-      main.sj_qg();
-      break;
-    case Command::Repeat:
-      main.repeat_segment();
-      break;
-  }
 }
 
 }  // namespace
@@ -238,8 +250,6 @@ std::optional<std::string> not_replayable(const Chain& chain) {
         return "计算书中管段" + label + "的一行后有另行输入的文字";
     }
     if (!s.record->before) return "管段" + label + "的记录中没有重新计算它所需的窗口状态";
-    if (s.record->command == Command::Batch)
-      return "管段" + label + "是批量计算的管段，管段表还不能重新计算它";
   }
   return std::nullopt;
 }
