@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # aquamere.exe under Wine on the virtual display of the Windows tests,
-# driven by real X input (xdotool), as a user's keyboard drives it: after a
-# message box the keys go where they went before it.
+# driven by real X input (xdotool), as a user's keyboard drives it: the
+# segment table revised by the keyboard, and after a message box the keys
+# go where they went before it.
 #   real_input.sh AQUAMERE.EXE WINE-RUN     (run alone by CTest)
 set -euo pipefail
 program=$(realpath "$1") wine_run=$(realpath "$2")
@@ -23,6 +24,7 @@ titled() {
   return 0
 }
 source "$(dirname "$0")/../frontend/keys_after_a_message.sh"
+source "$(dirname "$0")/../frontend/chain_by_keys.sh"
 
 # Asked again while windows still come and go: a window that goes while
 # xdotool walks the tree fails the walk.
@@ -40,5 +42,7 @@ border=$(((WIDTH - 481) / 2))
 top=$((HEIGHT - 240 - border))
 xdotool windowfocus --sync "$main"
 
-# 户当量 (t_Ng, twips 4560, 1440 of the client area).
+# 户当量 (t_Ng, twips 4560, 1440 of the client area) and 计  算 (twips
+# 6120, 3000); the report where Wine keeps drive C.
+revise_by_keys "$main" $((border + 332)) $((top + 105)) $((border + 432)) $((top + 212)) "$WINEPREFIX/drive_c/file.txt"
 keys_after_a_message "$main" $((border + 332)) $((top + 105))
