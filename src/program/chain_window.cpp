@@ -108,45 +108,18 @@ void revert(Program& p) {
   resume_chain(p);
 }
 
-// The report and its journal as they stand: by path, identity, size and
-// last bytes, which the next segment, an undo, a revision or a file put in
-// their place changes.
-std::string source_of(FilePort& files, const std::string& path) {
-  constexpr std::uintmax_t last_bytes = 512;
-  std::string source = path;
-  for (const std::string& file : {path, journal::path_for(path)}) {
-    const std::optional<FileIdentity> identity = files.identity(file);
-    const std::optional<FileTail> tail = files.read_tail(file, last_bytes);
-    if (identity) source += "\n" + std::to_string(identity->volume) + ":" + std::to_string(identity->file);
-    source += tail ? "\n" + std::to_string(tail->size) + "\n" + tail->bytes : std::string("\n-");
-  }
-  return source;
-}
-
-std::optional<ChainRowInputs> inputs_of(const book::BookSegment& s) {
-  if (!s.record) return std::nullopt;
-  const SegmentRecord& r = *s.record;
-  const Calculation* c = r.calculation ? &*r.calculation : nullptr;
-  return ChainRowInputs{.household_ng = c ? c->household_ng : "",
-                        .households = c ? c->households : "",
-                        .length = r.length,
-                        .method = method_text(r),
-                        .flush_valve = c && c->flush_valve};
-}
-
-// The row's inputs from what the table was filled from; the table is
-// filled again first where the files have changed since.
 void show_row(Program& p, int row) {
-  const ChainTable& table = p.chain_table();
-  if (table.source != source_of(p.modfile().files(), p.modfile().report_path())) fill_chain(p);
-  if (row < 0 || static_cast<std::size_t>(row) >= table.inputs.size() || !table.inputs[row]) return;
-  const ChainRowInputs& inputs = *table.inputs[row];
+  const std::vector<book::BookSegment> segments =
+      book::read_segments(p.modfile().files(), p.modfile().report_path()).segments;
   Form& f = p.window(frmchain::name);
-  f.set_text(frmchain::t_Ng, inputs.household_ng);
-  f.set_text(frmchain::t_fz, inputs.households);
-  f.set_text(frmchain::txt_l, inputs.length);
-  f.at(frmchain::chk_d).value = inputs.flush_valve ? 1 : 0;
-  f.set_text(frmchain::lab_method, inputs.method);
+  if (row < 0 || static_cast<std::size_t>(row) >= segments.size() || !segments[row].record) return;
+  const SegmentRecord& r = *segments[row].record;
+  const Calculation* c = r.calculation ? &*r.calculation : nullptr;
+  f.set_text(frmchain::t_Ng, c ? c->household_ng : "");
+  f.set_text(frmchain::t_fz, c ? c->households : "");
+  f.set_text(frmchain::txt_l, r.length);
+  f.at(frmchain::chk_d).value = c && c->flush_valve ? 1 : 0;
+  f.set_text(frmchain::lab_method, method_text(r));
 }
 
 }  // namespace
@@ -227,19 +200,8 @@ std::string chain_head() {
 void fill_chain(Program& p) {
   FilePort& files = p.modfile().files();
   const std::string path = p.modfile().report_path();
-  ChainTable& table = p.chain_table();
-  // Known only once the table has been filled from it.
-  table.source.clear();
-  table.inputs.clear();
-  const std::string source = source_of(files, path);
   std::vector<std::string> rows;
-  if (files.size(path)) {
-    const std::vector<book::BookSegment> segments = book::read_segments(files, path).segments;
-    rows = chain_rows(segments);
-    table.inputs.reserve(segments.size());
-    for (const book::BookSegment& s : segments) table.inputs.push_back(inputs_of(s));
-  }
-  table.source = source;
+  if (files.size(path)) rows = chain_rows(book::read_segments(files, path).segments);
   Control& list = p.window(frmchain::name).at(frmchain::lstchain);
   if (list.selected >= static_cast<int>(rows.size())) list.selected = -1;
   list.items.assign(std::move(rows));

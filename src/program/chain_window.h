@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,20 +12,6 @@
 namespace aquamere {
 
 class Program;
-
-// A row's own inputs, as the table shows them when the row is chosen.
-struct ChainRowInputs {
-  std::string household_ng, households, length, method;
-  bool flush_valve = false;
-};
-
-// What the table was last filled from, the report and its journal by path,
-// identity, size and last bytes, and each row's inputs (none for a line without its
-// record): choosing a row in a long chain reads nothing again.
-struct ChainTable {
-  std::string source;
-  std::vector<std::optional<ChainRowInputs>> inputs;
-};
 
 Form frmchain_layout();
 

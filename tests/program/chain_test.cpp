@@ -150,23 +150,6 @@ TEST(ChainRevised, AsksWhatItLacksAndChangesNothingWhenRefused) {
   EXPECT_EQ(s.main().text("lab_2"), "4-5");
 }
 
-// Choosing rows of a long chain reads nothing again; where the pair has
-// changed outside the program since the table was filled, the table is
-// filled again from it first, so that the inputs shown are the row's.
-TEST(ChainTable, ChoosingARowReadsTheChainAgainOnlyWhereItChanged) {
-  Session s, other;
-  s.riser({"1", "1", "1", "1", "1", "1", "1"});
-  other.riser({"1", "5", "1", "1", "1", "1", "1"});
-  s.program.press("F6");
-  const int read = s.disk.files_read;
-  for (const int row : {1, 0, 6, 2}) s.program.select("frmchain", "lstchain", row);
-  EXPECT_EQ(s.disk.files_read, read);
-  EXPECT_EQ(s.program.find_window("frmchain")->text("t_fz"), "1");
-  s.disk.files = other.disk.files;
-  s.program.select("frmchain", "lstchain", 1);
-  EXPECT_EQ(s.program.find_window("frmchain")->text("t_fz"), "5");
-}
-
 // A revision and a revert failing at each of their writes in turn: once as
 // a disk full for a moment, once as a program killed there (no later write
 // reaches the disk). Each time the report and its journal are wholly the
