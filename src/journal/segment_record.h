@@ -13,6 +13,9 @@
 
 namespace aquamere {
 
+// Whether a running ΣNg is as a reset leaves it: nothing, or an empty text.
+inline bool is_reset_sum(const Value& sum_ng) { return sum_ng.is_empty() || sum_ng.equals_text(""); }
+
 // How the program arrived at one segment's numbers, kept beside the report
 // so that a calculation book can show every step of it: the inputs as their
 // boxes held them, the texts the window showed, and the unrounded numbers
@@ -60,9 +63,8 @@ struct Calculation {
   std::array<double, 9> inner{};
   std::string size, velocity, friction;
 
-  // Whether the sums were reset before this group joined them: ΣNg before
-  // it holds nothing, or an empty text.
-  bool sums_reset() const { return sum_ng_before.is_empty() || sum_ng_before.equals_text(""); }
+  // Whether the sums were reset before this group joined them.
+  bool sums_reset() const { return is_reset_sum(sum_ng_before); }
 
   friend bool operator==(const Calculation&, const Calculation&) = default;
 };

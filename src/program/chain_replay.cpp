@@ -120,9 +120,8 @@ void calculate_again(Program& p, const SegmentRecord& r, std::size_t row, const 
   const WindowBefore& before = *r.before;
   // A batch resets the sums itself; the window before it shows whether
   // they had been reset before that.
-  const Value sums_before = before.value("zg2");
-  const bool reset = starts_batch(r) ? sums_before.is_empty() || sums_before.equals_text("")
-                                     : r.calculation && r.calculation->sums_reset();
+  const bool reset =
+      starts_batch(r) ? is_reset_sum(before.value("zg2")) : r.calculation && r.calculation->sums_reset();
   if (row == 0 || r.running_before.is_empty()) {
     p.frmmain().put_back(before);
   } else if (reset) {

@@ -150,11 +150,6 @@ TEST(ChainRevised, AsksWhatItLacksAndChangesNothingWhenRefused) {
   EXPECT_EQ(s.main().text("lab_2"), "4-5");
 }
 
-// A revision and a revert failing at each of their writes in turn: once as
-// a disk full for a moment, once as a program killed there (no later write
-// reaches the disk). Each time the report and its journal are wholly the
-// pair before or the pair after, the next start leaves nothing else beside
-// them but the pair before a revision, and 继续计算 takes up the pair found.
 // Another riser's report in force: a revision that a kill cut short is then
 // finished or rolled back when the designer opens its report.
 struct KeptElsewhere final : KeptSettings {
@@ -162,6 +157,11 @@ struct KeptElsewhere final : KeptSettings {
   void keep_report_path(const std::string&) override {}
 };
 
+// A revision and a revert failing at each of their writes in turn: once as
+// a disk full for a moment, once as a program killed there (no later write
+// reaches the disk). Each time the report and its journal are wholly the
+// pair before or the pair after, the next start leaves nothing else beside
+// them but the pair before a revision, and 继续计算 takes up the pair found.
 TEST(ChainRevised, LosesNothingWhereverItsWritesFail) {
   const std::array<const char*, 7> ones = {"1", "1", "1", "1", "1", "1", "1"};
   const std::string json = journal::path_for(report), kept = std::string(report) + ".before";
