@@ -32,6 +32,7 @@ class MemoryFiles : public FilePort {
   FileFailure::Remedy broken_remedy = FileFailure::Remedy::None;
   // Paths that name another path's file, as a hard or symbolic link does.
   std::map<std::string, std::string> links;
+  int files_read = 0;  // whole files read line by line
 
   void append(const std::string& path, std::string_view bytes) override {
     check_write(path);
@@ -45,6 +46,7 @@ class MemoryFiles : public FilePort {
   void replace_atomically(const std::string& path, std::string_view bytes) override { replace(path, bytes); }
   void read_lines(const std::string& path, const std::function<void(std::string_view)>& line) override {
     check(path);
+    ++files_read;
     // As on the disk: a line ends at LF, and a CR before it belongs to the end.
     std::string_view rest = files.at(path);
     while (!rest.empty()) {

@@ -1,8 +1,9 @@
 #include "book/segments.h"
 
 #include <algorithm>
-#include <deque>
+#include <span>
 #include <unordered_map>
+#include <utility>
 
 #include "journal/journal.h"
 #include "report/report_codec.h"
@@ -61,15 +62,18 @@ bool is_size(std::string_view text) {
 // taken one after another.
 class RecordQueue {
  public:
-  explicit RecordQueue(std::vector<SegmentRecord> records) : records_(std::move(records)) {
-    for (std::size_t i = 0; i < records_.size(); ++i) positions_[line_key(records_[i].line)].push_back(i);
-  }
+  explicit RecordQueue(std::span<const RecordLine> records) : records_(records) {}
 
   // A line takes the next record of its text; failing that, of its text
   // without what was typed after it; failing that, the next record when it
   // is of the line's segment, as a record the line no longer matches.
-  void add(std::string line, std::vector<BookSegment>& segments) {
+  void add(std::string line, std::vector<PairedLine>& lines) {
     LineFields fields = fields_of(line);
+    // As a rule the line is the next record's, as it was written.
+    if (next_ < records_.size() && line == records_[next_].line) {
+      lines.push_back({std::move(line), next_++, Pairing::Same, std::move(fields)});
+      return;
+    }
     const std::string key = line_key(line);
     Pairing pairing = Pairing::Same;
     std::optional<std::size_t> found = next_of(key);
@@ -83,41 +87,54 @@ class RecordQueue {
       pairing = Pairing::Differs;
     }
     if (!found) {
-      segments.push_back({std::move(line), std::nullopt, Pairing::NoRecord, std::move(fields)});
+      lines.push_back({std::move(line), std::nullopt, Pairing::NoRecord, std::move(fields)});
       return;
     }
-    pass_over(*found, segments);
+    pass_over(*found, lines);
     next_ = *found + 1;
-    segments.push_back({std::move(line), std::move(records_[*found]), pairing, std::move(fields)});
+    lines.push_back({std::move(line), found, pairing, std::move(fields)});
   }
 
   // The records whose lines are gone, up to `end`.
-  void pass_over(std::size_t end, std::vector<BookSegment>& segments) {
+  void pass_over(std::size_t end, std::vector<PairedLine>& lines) {
     for (; next_ < end; ++next_) {
-      SegmentRecord& record = records_[next_];
-      LineFields fields = fields_of(record.line);
-      std::string line = record.line;
-      segments.push_back({std::move(line), std::move(record), Pairing::NoLine, std::move(fields)});
+      const std::string_view line = records_[next_].line;
+      lines.push_back({std::string(line), next_, Pairing::NoLine, fields_of(line)});
     }
   }
-  void finish(std::vector<BookSegment>& segments) { pass_over(records_.size(), segments); }
-  std::size_t size() const { return records_.size(); }
+  void finish(std::vector<PairedLine>& lines) { pass_over(records_.size(), lines); }
 
  private:
   // The first record not yet passed whose line has the key.
   std::optional<std::size_t> next_of(const std::string& key) {
+    if (same_key_after_.empty()) index();
     const auto found = positions_.find(key);
     if (found == positions_.end()) return std::nullopt;
-    std::deque<std::size_t>& positions = found->second;
-    while (!positions.empty() && positions.front() < next_) positions.pop_front();
-    if (positions.empty()) return std::nullopt;
-    const std::size_t position = positions.front();
-    positions.pop_front();
-    return position;
+    std::size_t& position = found->second.first;
+    while (position != none && position < next_) position = same_key_after_[position];
+    if (position == none) return std::nullopt;
+    return std::exchange(position, same_key_after_[position]);
   }
 
-  std::vector<SegmentRecord> records_;
-  std::unordered_map<std::string, std::deque<std::size_t>> positions_;
+  // The records by their keys, once a line is not the next record's.
+  void index() {
+    same_key_after_.assign(records_.size(), none);
+    positions_.reserve(records_.size());
+    for (std::size_t i = 0; i < records_.size(); ++i) {
+      const auto [at, first] = positions_.try_emplace(line_key(records_[i].line), Keyed{i, i});
+      if (!first) same_key_after_[std::exchange(at->second.last, i)] = i;
+    }
+  }
+
+  static constexpr std::size_t none = -1;
+  // A key's first record not yet taken and its last record; after each
+  // record, the next one of its key: each key's records in journal order.
+  struct Keyed {
+    std::size_t first, last;
+  };
+  std::span<const RecordLine> records_;
+  std::unordered_map<std::string, Keyed> positions_;
+  std::vector<std::size_t> same_key_after_;
   std::size_t next_ = 0;
 };
 
@@ -179,16 +196,16 @@ bool is_segment_line(std::string_view line) {
 }
 
 // A line end of CR alone (an editor's) ends a line as CR LF does.
-ReportSegments read_segments(FilePort& files, const std::string& report_path) {
-  ReportSegments report;
-  RecordQueue pairing(records_of(files, report_path, report.journal_trouble));
-  // One segment line to a record as a rule: the segments are not moved again
+ReportLines pair_lines(FilePort& files, const std::string& report_path, std::span<const RecordLine> records) {
+  ReportLines report;
+  RecordQueue pairing(records);
+  // One segment line to a record as a rule: the lines are not moved again
   // as they come.
-  report.segments.reserve(pairing.size());
+  report.lines.reserve(records.size());
   ReportCodec codec;
   const auto add = [&](std::string_view line) {
     if (is_segment_line(line)) {
-      pairing.add(std::string(line), report.segments);
+      pairing.add(std::string(line), report.lines);
       report.summary_percent.reset();
     } else if (std::optional<std::string> percent = summary_percent(line)) {
       report.summary_percent = std::move(percent);
@@ -203,7 +220,23 @@ ReportSegments read_segments(FilePort& files, const std::string& report_path) {
     }
     add(rest);
   });
-  pairing.finish(report.segments);
+  pairing.finish(report.lines);
+  return report;
+}
+
+ReportSegments read_segments(FilePort& files, const std::string& report_path) {
+  ReportSegments report;
+  std::vector<SegmentRecord> records = records_of(files, report_path, report.journal_trouble);
+  ReportLines paired = pair_lines(files, report_path, record_lines(records));
+  report.summary_percent = std::move(paired.summary_percent);
+  report.segments.reserve(paired.lines.size());
+  for (PairedLine& p : paired.lines) {
+    BookSegment& s = report.segments.emplace_back();
+    s.line = std::move(p.line);
+    if (p.record) s.record = std::move(records[*p.record]);
+    s.pairing = p.pairing;
+    s.fields = std::move(p.fields);
+  }
   return report;
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,6 +71,35 @@ struct ReportSegments {
 // Whether a report line is a segment line: its label " n-(n+1)" begins with
 // a blank and a digit, which no line of the other blocks does.
 bool is_segment_line(std::string_view line);
+
+// What pairing a report's lines with records needs of each record.
+struct RecordLine {
+  std::string_view line, label;
+};
+template <typename Record>
+std::vector<RecordLine> record_lines(const std::vector<Record>& records) {
+  std::vector<RecordLine> lines;
+  lines.reserve(records.size());
+  for (const Record& r : records) lines.push_back({r.line, r.label});
+  return lines;
+}
+
+// A segment line of the report, or the line of a record gone from it, and
+// the place of the record it pairs with among the records given.
+struct PairedLine {
+  std::string line;
+  std::optional<std::size_t> record;
+  Pairing pairing = Pairing::NoRecord;
+  LineFields fields;
+};
+struct ReportLines {
+  std::vector<PairedLine> lines;
+  std::optional<std::string> summary_percent;  // as in ReportSegments
+};
+
+// Reads the report and pairs each segment line with its record among the
+// records given, in journal order, as read_segments pairs them.
+ReportLines pair_lines(FilePort& files, const std::string& report_path, std::span<const RecordLine> records);
 
 // Reads the report and its journal and pairs each segment line with its
 // record. The records are taken in order: a line takes the next record of

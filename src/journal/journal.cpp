@@ -14,9 +14,11 @@
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <memory>
 #include <span>
 
 #include "common/numtext.h"
@@ -368,9 +370,12 @@ constexpr unsigned parse_flags = rapidjson::kParseValidateEncodingFlag | rapidjs
 
 // Builds the document from the reader's events, each number as the double
 // its text denotes; a number beyond a double's range ends the reading.
+// Where the window before is not wanted, the reading ends at it, the
+// record's object closed with the members read: a segment's window is most
+// of its line. A repeated segment keeps it, for the material it repeats.
 class ExactNumbers {
  public:
-  explicit ExactNumbers(rapidjson::Document& document) : d_(document) {}
+  ExactNumbers(rapidjson::Document& document, WindowsBefore windows) : d_(document), windows_(windows) {}
   bool Null() { return d_.Null(); }
   bool Bool(bool b) { return d_.Bool(b); }
   bool Int(int i) { return d_.Int(i); }
@@ -384,16 +389,48 @@ class ExactNumbers {
     return error == std::errc() && end == text + length && d_.Double(x);
   }
   bool String(const char* text, rapidjson::SizeType length, bool copy) {
+    if (depth_ == 1 && at_command_) repeat_ = std::string_view(text, length) == "repeat";
     return d_.String(text, length, copy);
   }
-  bool StartObject() { return d_.StartObject(); }
-  bool Key(const char* text, rapidjson::SizeType length, bool copy) { return d_.Key(text, length, copy); }
-  bool EndObject(rapidjson::SizeType members) { return d_.EndObject(members); }
-  bool StartArray() { return d_.StartArray(); }
-  bool EndArray(rapidjson::SizeType elements) { return d_.EndArray(elements); }
+  bool StartObject() {
+    ++depth_;
+    return d_.StartObject();
+  }
+  bool Key(const char* text, rapidjson::SizeType length, bool copy) {
+    if (depth_ == 1) {
+      const std::string_view key(text, length);
+      at_command_ = key == "command";
+      if (key == "before" && windows_ == WindowsBefore::Skipped && !repeat_) {
+        d_.EndObject(members_);
+        stopped_ = true;
+        return false;
+      }
+      ++members_;
+    }
+    return d_.Key(text, length, copy);
+  }
+  bool EndObject(rapidjson::SizeType members) {
+    --depth_;
+    return d_.EndObject(members);
+  }
+  bool StartArray() {
+    ++depth_;
+    return d_.StartArray();
+  }
+  bool EndArray(rapidjson::SizeType elements) {
+    --depth_;
+    return d_.EndArray(elements);
+  }
+
+  // Whether the reading ended at the window before, the record complete.
+  bool stopped() const { return stopped_; }
 
  private:
   rapidjson::Document& d_;
+  WindowsBefore windows_;
+  int depth_ = 0;  // of objects and arrays: a key at 1 is the record's own
+  rapidjson::SizeType members_ = 0;
+  bool at_command_ = false, repeat_ = false, stopped_ = false;
 };
 
 // One line of the journal read: a record, the mark of a clearing, or
@@ -403,21 +440,40 @@ struct Read {
   bool cleared = false;
 };
 
+// Reads line after line into one pool: a record's document fits in the
+// buffer, so that reading a long journal allocates nothing for its
+// documents, and each line starts the pool afresh.
+class LineReader {
+ public:
+  explicit LineReader(WindowsBefore windows) : windows_(windows) {}
+
+  Read read(std::string_view line) {
+    pool_.Clear();
+    rapidjson::Document document(&pool_);
+    bool read = false;
+    const auto parse = [&](rapidjson::Document& events) {
+      ExactNumbers exact(events, windows_);
+      rapidjson::MemoryStream bytes(line.data(), line.size());
+      rapidjson::EncodedInputStream<rapidjson::UTF8<>, rapidjson::MemoryStream> text(bytes);
+      read = !reader_.Parse<parse_flags>(text, exact).IsError() || exact.stopped();
+      return read;
+    };
+    document.Populate(parse);
+    if (!read) return {};
+    if (member(document, "cleared").IsBool()) return {.cleared = true};
+    return {.record = record_of(document)};
+  }
+
+ private:
+  std::array<char, 16384> buffer_{};
+  rapidjson::MemoryPoolAllocator<> pool_{buffer_.data(), buffer_.size()};
+  WindowsBefore windows_;
+  rapidjson::Reader reader_;
+};
+
 Read read_line(std::string_view line) {
-  rapidjson::Document document;
-  bool read = false;
-  const auto parse = [&](rapidjson::Document& events) {
-    ExactNumbers exact(events);
-    rapidjson::MemoryStream bytes(line.data(), line.size());
-    rapidjson::EncodedInputStream<rapidjson::UTF8<>, rapidjson::MemoryStream> text(bytes);
-    rapidjson::Reader reader;
-    read = !reader.Parse<parse_flags>(text, exact).IsError();
-    return read;
-  };
-  document.Populate(parse);
-  if (!read) return {};
-  if (member(document, "cleared").IsBool()) return {.cleared = true};
-  return {.record = record_of(document)};
+  const auto reader = std::make_unique<LineReader>(WindowsBefore::Read);
+  return reader->read(line);
 }
 
 }  // namespace
@@ -465,19 +521,23 @@ bool is_cleared_line(std::string_view line) {
   return line.find("\"cleared\"") != std::string_view::npos && read_line(line).cleared;
 }
 
-std::vector<SegmentRecord> read(FilePort& files, const std::string& report_path) {
+void read_each(FilePort& files, const std::string& report_path, WindowsBefore windows,
+               const std::function<void(SegmentRecord&&)>& record, const std::function<void()>& cleared) {
   const std::string path = path_for(report_path);
-  std::vector<SegmentRecord> records;
-  if (!files.size(path)) return records;
+  if (!files.size(path)) return;
+  const auto reader = std::make_unique<LineReader>(windows);
   files.read_lines(path, [&](std::string_view line) {
-    Read read = read_line(line);
+    Read read = reader->read(line);
     if (read.cleared) {
-      records.clear();
+      cleared();
     } else if (read.record) {
-      records.push_back(std::move(*read.record));
+      record(std::move(*read.record));
     }
   });
-  return records;
+}
+
+std::vector<SegmentRecord> read(FilePort& files, const std::string& report_path) {
+  return read_as(files, report_path, WindowsBefore::Read, [](SegmentRecord&& r) { return std::move(r); });
 }
 
 }  // namespace aquamere::journal

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -39,6 +41,33 @@ inline constexpr std::string_view cleared_line = "{\"cleared\":true}\n";
 // cleared, in order; none when there is no journal. A line that holds no
 // record (cut short, edited outside) is passed over.
 std::vector<SegmentRecord> read(FilePort& files, const std::string& report_path);
+
+// Whether a reading of the journal reads each record's window before, or
+// reads a record up to it and keeps none: what a record shows of its
+// segment is read fast, but the rest of its line is not checked. A
+// repeated segment's record keeps its window either way.
+enum class WindowsBefore { Read, Skipped };
+
+// Each record read, in order, and each clearing of the report since the
+// records before it.
+void read_each(FilePort& files, const std::string& report_path, WindowsBefore windows,
+               const std::function<void(SegmentRecord&&)>& record, const std::function<void()>& cleared);
+
+// The records since the journal was last cleared, each as `keep` makes it
+// of the record read, so that a long journal is held no larger than what
+// is kept of it.
+template <typename Keep>
+auto read_as(FilePort& files, const std::string& report_path, WindowsBefore windows, Keep keep) {
+  std::vector<std::invoke_result_t<Keep, SegmentRecord&&>> kept;
+  // A segment's record takes a kilobyte or more of its line: the records of
+  // a long journal are not moved again as they come.
+  constexpr std::uintmax_t record_bytes = 1024;
+  kept.reserve(static_cast<std::size_t>(files.size(path_for(report_path)).value_or(0) / record_bytes));
+  read_each(
+      files, report_path, windows, [&](SegmentRecord&& record) { kept.push_back(keep(std::move(record))); },
+      [&] { kept.clear(); });
+  return kept;
+}
 
 // The record a line of the journal holds; nothing when it holds none. Its
 // window before is missing where the line was written without it.

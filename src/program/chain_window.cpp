@@ -1,5 +1,8 @@
 #include "program/chain_window.h"
 
+#include <span>
+#include <string_view>
+
 #include "book/cell_texts.h"
 #include "common/failure.h"
 #include "common/numtext.h"
@@ -28,7 +31,7 @@ constexpr Column columns[] = {{"", 3},     {"管段", 8}, {"户数×户当量", 
                               {"管径", 7}, {"流速", 8}, {"1000i", 9},        {"管长", 8}, {"水损", 10},
                               {"管材", 0}};
 
-std::string row_of(const std::vector<std::string>& cells) {
+std::string row_of(std::span<const std::string_view> cells) {
   std::string row;
   for (std::size_t k = 0; k < cells.size(); ++k) {
     row += cells[k];
@@ -108,18 +111,88 @@ void revert(Program& p) {
   resume_chain(p);
 }
 
-void show_row(Program& p, int row) {
-  const std::vector<book::BookSegment> segments =
-      book::read_segments(p.modfile().files(), p.modfile().report_path()).segments;
-  Form& f = p.window(frmchain::name);
-  if (row < 0 || static_cast<std::size_t>(row) >= segments.size() || !segments[row].record) return;
-  const SegmentRecord& r = *segments[row].record;
+// The report and its journal as they stand: by path, identity, size and
+// last bytes, which the next segment, an undo, a revision or a file put in
+// their place changes.
+std::string source_of(FilePort& files, const std::string& path) {
+  constexpr std::uintmax_t last_bytes = 512;
+  std::string source = path;
+  for (const std::string& file : {path, journal::path_for(path)}) {
+    const std::optional<FileIdentity> identity = files.identity(file);
+    const std::optional<FileTail> tail = files.read_tail(file, last_bytes);
+    source.append("\n");
+    if (identity)
+      source.append(std::to_string(identity->volume)).append(":").append(std::to_string(identity->file));
+    source.append("\n");
+    if (tail) {
+      source.append(std::to_string(tail->size)).append("\n").append(tail->bytes);
+    } else {
+      source.append("-");
+    }
+  }
+  return source;
+}
+
+// What a row shows of its record, and the record's own inputs for when the
+// row is chosen: all that the table keeps of a long journal.
+struct RowRecord {
+  std::string label, line;  // as the pairing with the report's lines needs them
+  bool afresh = false;
+  std::string group, loss, material;
+  ChainRowInputs inputs;
+};
+
+RowRecord row_record(SegmentRecord&& r) {
   const Calculation* c = r.calculation ? &*r.calculation : nullptr;
-  f.set_text(frmchain::t_Ng, c ? c->household_ng : "");
-  f.set_text(frmchain::t_fz, c ? c->households : "");
-  f.set_text(frmchain::txt_l, r.length);
-  f.at(frmchain::chk_d).value = c && c->flush_valve ? 1 : 0;
-  f.set_text(frmchain::lab_method, method_text(r));
+  RowRecord row{.afresh = starts_afresh(r),
+                .group = c ? c->households + "×" + c->household_ng : "重复",
+                .loss = four_decimal_text(r.loss),
+                .material = c          ? c->material
+                            : r.before ? r.before->material
+                                       : "",
+                .inputs = {.household_ng = c ? c->household_ng : "",
+                           .households = c ? c->households : "",
+                           .length = r.length,
+                           .method = method_text(r),
+                           .flush_valve = c && c->flush_valve}};
+  row.label = std::move(r.label);
+  row.line = std::move(r.line);
+  return row;
+}
+
+// The journal's records as the table keeps them; none where it cannot be
+// read, the rows then standing without them as in the calculation book.
+std::vector<RowRecord> row_records(FilePort& files, const std::string& path) {
+  try {
+    return journal::read_as(files, path, journal::WindowsBefore::Skipped, row_record);
+  } catch (const Failure&) {
+    return {};
+  }
+}
+
+std::string table_row(const book::PairedLine& l, const RowRecord* r) {
+  const auto& f = l.fields.fields;
+  const std::string_view none;
+  const std::string_view cells[] = {r && r->afresh ? "※" : none, f[book::FieldLabel],    r ? r->group : none,
+                                    f[book::FieldSumNg],         f[book::FieldFlow],     f[book::FieldSize],
+                                    f[book::FieldVelocity],      f[book::FieldFriction], f[book::FieldLength],
+                                    r ? r->loss : none,          r ? r->material : none};
+  return row_of(cells);
+}
+
+// The row's inputs from what the table was filled from; the table is
+// filled again first where the files have changed since.
+void show_row(Program& p, int row) {
+  const ChainTable& table = p.chain_table();
+  if (table.source != source_of(p.modfile().files(), p.modfile().report_path())) fill_chain(p);
+  if (row < 0 || static_cast<std::size_t>(row) >= table.inputs.size() || !table.inputs[row]) return;
+  const ChainRowInputs& inputs = *table.inputs[row];
+  Form& f = p.window(frmchain::name);
+  f.set_text(frmchain::t_Ng, inputs.household_ng);
+  f.set_text(frmchain::t_fz, inputs.households);
+  f.set_text(frmchain::txt_l, inputs.length);
+  f.at(frmchain::chk_d).value = inputs.flush_valve ? 1 : 0;
+  f.set_text(frmchain::lab_method, inputs.method);
 }
 
 }  // namespace
@@ -172,36 +245,33 @@ Form frmchain_layout() {
   return form;
 }
 
-std::vector<std::string> chain_rows(const std::vector<book::BookSegment>& segments) {
-  std::vector<std::string> rows;
-  rows.reserve(segments.size());
-  for (const book::BookSegment& s : segments) {
-    const auto& f = s.fields.fields;
-    const SegmentRecord* r = s.record ? &*s.record : nullptr;
-    const Calculation* c = r && r->calculation ? &*r->calculation : nullptr;
-    const std::string material = c ? c->material : r && r->before ? r->before->material : "";
-    rows.push_back(row_of({r && starts_afresh(*r) ? "※" : "", f[book::FieldLabel],
-                           c   ? c->households + "×" + c->household_ng
-                           : r ? "重复"
-                               : "",
-                           f[book::FieldSumNg], f[book::FieldFlow], f[book::FieldSize],
-                           f[book::FieldVelocity], f[book::FieldFriction], f[book::FieldLength],
-                           r ? four_decimal_text(r->loss) : "", material}));
-  }
-  return rows;
-}
-
 std::string chain_head() {
-  std::vector<std::string> heads;
-  for (const Column& column : columns) heads.emplace_back(column.head);
+  std::vector<std::string_view> heads;
+  for (const Column& column : columns) heads.push_back(column.head);
   return row_of(heads);
 }
 
 void fill_chain(Program& p) {
   FilePort& files = p.modfile().files();
   const std::string path = p.modfile().report_path();
+  ChainTable& table = p.chain_table();
+  // Known only once the table has been filled from it.
+  table.source.clear();
+  table.inputs.clear();
+  const std::string source = source_of(files, path);
   std::vector<std::string> rows;
-  if (files.size(path)) rows = chain_rows(book::read_segments(files, path).segments);
+  if (files.size(path)) {
+    std::vector<RowRecord> records = row_records(files, path);
+    const book::ReportLines paired = book::pair_lines(files, path, book::record_lines(records));
+    rows.reserve(paired.lines.size());
+    table.inputs.reserve(paired.lines.size());
+    for (const book::PairedLine& l : paired.lines) {
+      RowRecord* r = l.record ? &records[*l.record] : nullptr;
+      rows.push_back(table_row(l, r));
+      table.inputs.push_back(r ? std::optional(std::move(r->inputs)) : std::nullopt);
+    }
+  }
+  table.source = source;
   Control& list = p.window(frmchain::name).at(frmchain::lstchain);
   if (list.selected >= static_cast<int>(rows.size())) list.selected = -1;
   list.items.assign(std::move(rows));

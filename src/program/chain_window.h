@@ -1,9 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "book/segments.h"
 #include "common/event.h"
 #include "common/form.h"
 
@@ -13,16 +13,28 @@ namespace aquamere {
 
 class Program;
 
+// A row's own inputs, as the table shows them when the row is chosen.
+struct ChainRowInputs {
+  std::string household_ng, households, length, method;
+  bool flush_valve = false;
+};
+
+// What the table was last filled from, the report and its journal by path,
+// identity, size and last bytes, and each row's inputs (none for a line
+// without its record): choosing a row in a long chain reads nothing again.
+struct ChainTable {
+  std::string source;
+  std::vector<std::optional<ChainRowInputs>> inputs;
+};
+
 Form frmchain_layout();
 
-// The rows of the table, one a segment, and the head that names their
-// columns; a row whose sums were reset before it (清空数据, a fresh start)
-// is marked ※.
-std::vector<std::string> chain_rows(const std::vector<book::BookSegment>& segments);
+// The head that names the table's columns.
 std::string chain_head();
 
-// Fills the table from the report in force, keeping the row chosen where
-// the chain still has it.
+// Fills the table from the report in force, one row a segment, keeping the
+// row chosen where the chain still has it; a row whose sums were reset
+// before it (清空数据, a fresh start) is marked ※.
 void fill_chain(Program& program);
 void handle_frmchain(Program& program, const Event& event);
 

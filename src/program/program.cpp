@@ -200,12 +200,17 @@ bool Program::press(std::string_view shortcut) {
   return false;
 }
 
-// The segment table follows every command that may have written the report.
+// The segment table follows every command that may have written the report;
+// one that opens it has filled it.
 void Program::dispatch(const Event& event) {
+  const auto table_shown = [&] {
+    const Form* table = find_window(frmchain::name);
+    return table != nullptr && table->shown;
+  };
+  const bool was_shown = table_shown();
   attempt([&] { route(event); });
-  const Form* table = find_window(frmchain::name);
   const bool writes = event.type == Event::Type::Click || event.type == Event::Type::DoubleClick;
-  if (table != nullptr && table->shown && writes && event.window != frmchain::name)
+  if (was_shown && table_shown() && writes && event.window != frmchain::name)
     attempt([&] { fill_chain(*this); });
   ++revision_;
 }

@@ -13,6 +13,7 @@
 #include "files/file_port.h"
 #include "mainwindow/frmmain.h"
 #include "mainwindow/main_vars.h"
+#include "program/chain_window.h"
 #include "report/book_vars.h"
 #include "report/modfile.h"
 #include "settings/kept_settings.h"
@@ -65,6 +66,7 @@ class Program final : public WindowHost {
   bool running() const;
 
   // The whole state, to read, or to change at will (tests and tools).
+  ChainTable& chain_table() { return chain_table_; }
   const ProgramState& state() const { return state_; }
   ProgramState& state() { return state_; }
   const Form* find_window(std::string_view name) const;
@@ -118,6 +120,7 @@ class Program final : public WindowHost {
   ProgramState state_;
   ModFile modfile_;
   FrmMain frmmain_;
+  ChainTable chain_table_;
   unsigned long revision_ = 0;
   std::string raised_;
   unsigned long raised_at_ = 0;

@@ -142,6 +142,33 @@ TEST(JournalLine, KeepsEveryTextABoxCanHold) {
   }
 }
 
+// Read up to its window before, each record is the record read whole but
+// for that window; a repeated segment's record keeps its window, for the
+// material it repeats. Only the record's own member ends the reading: one
+// deeper, or in an array, leaves the line read whole or no record.
+TEST_F(Journal, ReadsEachRecordWithoutItsWindowWhereAsked) {
+  double_click("");
+  std::vector<SegmentRecord> whole = records(),
+                             light = journal::read_as(disk, report, journal::WindowsBefore::Skipped,
+                                                      [](SegmentRecord&&r) { return std::move(r); });
+  ASSERT_EQ(light.size(), 3U);
+  EXPECT_FALSE(light[0].before);
+  ASSERT_TRUE(light[2].before);
+  EXPECT_EQ(light[2].before->material, "PP-R");
+  for (std::size_t k = 0; k < 2; ++k) whole[k].before.reset();
+  EXPECT_EQ(light, whole);
+
+  disk.files[journal_file] =
+      "[{\"before\":1}]\n"
+      R"({"command":"calculate","line":"x","loss":{"running":1,"before":{}},"before":{"material":"m"}})"
+      "\n";
+  light = journal::read_as(disk, report, journal::WindowsBefore::Skipped,
+                           [](SegmentRecord&& r) { return std::move(r); });
+  ASSERT_EQ(light.size(), 1U);
+  EXPECT_EQ(light[0].running, 1);
+  EXPECT_FALSE(light[0].before);
+}
+
 // The journals written before read back as the records they were written
 // from: written again, each line is the same, byte for byte.
 TEST(JournalLine, ReadsTheJournalsWrittenBefore) {

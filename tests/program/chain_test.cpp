@@ -150,6 +150,26 @@ TEST(ChainRevised, AsksWhatItLacksAndChangesNothingWhenRefused) {
   EXPECT_EQ(s.main().text("lab_2"), "4-5");
 }
 
+// Opening the table reads the report and its journal once; choosing rows
+// reads nothing again; where the pair has changed outside the program since
+// the table was filled, the table is filled again from it first, so that
+// the inputs shown are the row's.
+TEST(ChainTable, ChoosingARowReadsTheChainAgainOnlyWhereItChanged) {
+  Session s, other;
+  s.riser({"1", "1", "1", "1", "1", "1", "1"});
+  other.riser({"1", "5", "1", "1", "1", "1", "1"});
+  const int unread = s.disk.files_read;
+  s.program.press("F6");
+  const int read = s.disk.files_read;
+  EXPECT_EQ(read - unread, 2);
+  for (const int row : {1, 0, 6, 2}) s.program.select("frmchain", "lstchain", row);
+  EXPECT_EQ(s.disk.files_read, read);
+  EXPECT_EQ(s.program.find_window("frmchain")->text("t_fz"), "1");
+  s.disk.files = other.disk.files;
+  s.program.select("frmchain", "lstchain", 1);
+  EXPECT_EQ(s.program.find_window("frmchain")->text("t_fz"), "5");
+}
+
 // Another riser's report in force: a revision that a kill cut short is then
 // finished or rolled back when the designer opens its report.
 struct KeptElsewhere final : KeptSettings {

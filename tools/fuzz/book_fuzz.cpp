@@ -15,6 +15,7 @@
 #include "common/failure.h"
 #include "files/file_port.h"
 #include "files/line_splitter.h"
+#include "journal/journal.h"
 
 namespace {
 
@@ -70,6 +71,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   try {
     const book::Book book = book::make_book(book::read_segments(disk, "r.txt"), "r.txt");
     if (!book::unwritable(book).empty()) std::abort();
+    // As the segment table reads it: each record only up to its window.
+    journal::read_as(disk, "r.txt", journal::WindowsBefore::Skipped,
+                     [](SegmentRecord&& r) { return r.label.size(); });
   } catch (const Failure&) {
     // A refusal with its reason is an answer too.
   }
