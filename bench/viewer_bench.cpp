@@ -9,6 +9,8 @@
 #include <QEvent>
 #include <QListWidget>
 #include <chrono>
+#include <functional>
+#include <string>
 
 #include "common/dialogs.h"
 #include "desktop/appearance.h"
@@ -59,32 +61,43 @@ void settle() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-// Each viewing opens the viewer anew on the same report: the viewer is
-// closed and the lines the viewing appended are cut off again.
-void view_report_qt(benchmark::State& state) {
-  const long size = place_built_report(report_lines);
+// Opens the window by its menu command at each iteration and times it until
+// its list has been painted with `items` lines; then closes it again and
+// runs `after`, which puts back what opening it wrote.
+void time_opening(benchmark::State& state, const char* menu, const char* window, const char* list_name,
+                  int items, const std::function<void()>& after) {
   ScriptedDialogs dialogs;
   DiskFiles disk;
   Program program(dialogs, disk);
   Desktop desktop(program);
   settle();
-  ListPainted watch("listover");
+  ListPainted watch(list_name);
   qApp->installEventFilter(&watch);
   for (auto _ : state) {
     watch.painted = false;
     const auto start = std::chrono::steady_clock::now();
-    desktop.window("frmmain")->menu_item("mnulook")->trigger();
+    desktop.window("frmmain")->menu_item(menu)->trigger();
     state.SetIterationTime(seconds_until_painted(watch, start));
-    const auto* list = qobject_cast<QListWidget*>(desktop.window("frmlookover")->control("listover"));
-    if (!watch.painted || list->count() != static_cast<int>(report_lines + summary_lines)) {
-      state.SkipWithError("the viewer's list was not painted with the report's lines");
+    const auto* list = qobject_cast<QListWidget*>(desktop.window(window)->control(list_name));
+    if (!watch.painted || list->count() != items) {
+      state.SkipWithError(("the list was not painted with its " + std::to_string(items) + " lines but " +
+                           std::to_string(list->count()))
+                              .c_str());
       break;
     }
-    desktop.act([](Program& p) { p.close("frmlookover"); });
+    desktop.act([&](Program& p) { p.close(window); });
     settle();
-    cut_to(report_path, size);
+    after();
   }
   qApp->removeEventFilter(&watch);
+}
+
+// Each viewing opens the viewer anew on the same report: the lines the
+// viewing appended are cut off again.
+void view_report_qt(benchmark::State& state) {
+  const long size = place_built_report(report_lines);
+  time_opening(state, "mnulook", "frmlookover", "listover", static_cast<int>(report_lines + summary_lines),
+               [&] { cut_to(report_path, size); });
   state.counters["lines"] = report_lines;
 }
 
@@ -103,29 +116,7 @@ void open_table_qt(benchmark::State& state) {
       typing.click("frmmain", "cmdjsmll");
     }
   }
-  ScriptedDialogs dialogs;
-  DiskFiles disk;
-  Program program(dialogs, disk);
-  Desktop desktop(program);
-  settle();
-  ListPainted watch("lstchain");
-  qApp->installEventFilter(&watch);
-  for (auto _ : state) {
-    watch.painted = false;
-    const auto start = std::chrono::steady_clock::now();
-    desktop.window("frmmain")->menu_item("mnuchain")->trigger();
-    state.SetIterationTime(seconds_until_painted(watch, start));
-    const auto* list = qobject_cast<QListWidget*>(desktop.window("frmchain")->control("lstchain"));
-    if (!watch.painted || list->count() != segments) {
-      state.SkipWithError(("the table's list was not painted with the chain's " + std::to_string(segments) +
-                           " segments but " + std::to_string(list->count()))
-                              .c_str());
-      break;
-    }
-    desktop.act([](Program& p) { p.close("frmchain"); });
-    settle();
-  }
-  qApp->removeEventFilter(&watch);
+  time_opening(state, "mnuchain", "frmchain", "lstchain", segments, [] {});
   state.counters["segments"] = segments;
 }
 

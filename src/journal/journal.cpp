@@ -374,9 +374,9 @@ constexpr unsigned parse_flags = rapidjson::kParseIterativeFlag | rapidjson::kPa
 // Where the window before is not wanted, the reading ends at it, the
 // record's object closed with the members read: a segment's window is most
 // of its line. A repeated segment keeps it, for the material it repeats.
-class ExactNumbers {
+class LineEvents {
  public:
-  ExactNumbers(rapidjson::Document& document, WindowsBefore windows) : d_(document), windows_(windows) {}
+  LineEvents(rapidjson::Document& document, WindowsBefore windows) : d_(document), windows_(windows) {}
   bool Null() { return d_.Null(); }
   bool Bool(bool b) { return d_.Bool(b); }
   bool Int(int i) { return d_.Int(i); }
@@ -454,7 +454,7 @@ class LineReader {
     rapidjson::Document document(&pool_);
     bool read = false;
     const auto parse = [&](rapidjson::Document& events) {
-      ExactNumbers exact(events, windows_);
+      LineEvents exact(events, windows_);
       rapidjson::MemoryStream bytes(line.data(), line.size());
       rapidjson::EncodedInputStream<rapidjson::UTF8<>, rapidjson::MemoryStream> text(bytes);
       read = !reader_.Parse<parse_flags>(text, exact).IsError() || exact.stopped();
@@ -467,7 +467,8 @@ class LineReader {
   }
 
  private:
-  std::array<char, 16384> buffer_{};
+  // Left as it is: the pool writes before it reads.
+  std::array<char, 16384> buffer_;
   rapidjson::MemoryPoolAllocator<> pool_{buffer_.data(), buffer_.size()};
   WindowsBefore windows_;
   rapidjson::Reader reader_;
