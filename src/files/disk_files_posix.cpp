@@ -1,10 +1,12 @@
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <random>
@@ -13,9 +15,25 @@
 
 #include "common/failure.h"
 #include "files/disk_files.h"
+#include "files/large_buffer.h"
 #include "files/line_splitter.h"
 
 namespace aquamere {
+
+void advise_huge_pages(void* data, std::size_t bytes) {
+#ifdef MADV_HUGEPAGE
+  // Smaller buffers gain nothing: a huge page is two megabytes.
+  constexpr std::size_t worth = std::size_t{4} << 20;
+  if (bytes < worth) return;
+  const auto page = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+  const std::size_t head = (page - reinterpret_cast<std::uintptr_t>(data) % page) % page;
+  // Advice only: where it is not taken, the buffer has ordinary pages.
+  ::madvise(static_cast<char*>(data) + head, (bytes - head) / page * page, MADV_HUGEPAGE);
+#else
+  static_cast<void>(data);
+  static_cast<void>(bytes);
+#endif
+}
 namespace {
 
 // Whether the folder a path names its file in is there: a file that cannot
@@ -138,7 +156,9 @@ class OpenFile {
   // The last `count` bytes of a plain file and its size.
   FileTail read_tail(std::uintmax_t count) {
     FileTail tail{.size = require_plain_file()};
-    tail.bytes.resize(static_cast<std::size_t>(std::min(count, tail.size)));
+    const auto bytes = static_cast<std::size_t>(std::min(count, tail.size));
+    reserve_large(tail.bytes, bytes);
+    tail.bytes.resize(bytes);
     std::size_t got = 0;
     while (got < tail.bytes.size()) {
       const auto at = static_cast<off_t>(tail.size - tail.bytes.size() + got);

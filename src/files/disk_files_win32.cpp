@@ -16,9 +16,14 @@
 #include "common/failure.h"
 #include "common/wide_text.h"
 #include "files/disk_files.h"
+#include "files/large_buffer.h"
 #include "files/line_splitter.h"
 
 namespace aquamere {
+
+// Huge pages on Windows need a privilege a designer's account does not
+// hold: buffers keep ordinary pages.
+void advise_huge_pages(void*, std::size_t) {}
 namespace {
 
 DWORD attributes(const std::string& path) { return GetFileAttributesW(to_wide(path).c_str()); }

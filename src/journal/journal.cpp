@@ -434,36 +434,30 @@ class LineEvents {
   bool at_command_ = false, repeat_ = false, stopped_ = false;
 };
 
-// One line of the journal read: a record, the mark of a clearing, or
-// neither (a line cut short, edited outside).
-struct Read {
-  std::optional<SegmentRecord> record;
-  bool cleared = false;
-};
-
 // Reads line after line into one pool: a record's document fits in the
 // buffer, so that reading a long journal allocates nothing for its
 // documents, and each line starts the pool afresh.
-class LineReader {
+class PooledReader {
  public:
-  explicit LineReader(WindowsBefore windows) : windows_(windows) {}
+  explicit PooledReader(WindowsBefore windows) : windows_(windows) {}
 
-  Read read(std::string_view line) {
+  LineRead read(std::string_view line) {
     if (!is_utf8(line)) return {};
     pool_.Clear();
     rapidjson::Document document(&pool_);
-    bool read = false;
+    bool read = false, skipped = false;
     const auto parse = [&](rapidjson::Document& events) {
       LineEvents exact(events, windows_);
       rapidjson::MemoryStream bytes(line.data(), line.size());
       rapidjson::EncodedInputStream<rapidjson::UTF8<>, rapidjson::MemoryStream> text(bytes);
       read = !reader_.Parse<parse_flags>(text, exact).IsError() || exact.stopped();
+      skipped = exact.stopped();
       return read;
     };
     document.Populate(parse);
     if (!read) return {};
     if (member(document, "cleared").IsBool()) return {.cleared = true};
-    return {.record = record_of(document)};
+    return {.record = record_of(document), .window_skipped = skipped};
   }
 
  private:
@@ -474,12 +468,20 @@ class LineReader {
   rapidjson::Reader reader_;
 };
 
-Read read_line(std::string_view line) {
-  const auto reader = std::make_unique<LineReader>(WindowsBefore::Read);
+LineRead read_line(std::string_view line) {
+  const auto reader = std::make_unique<PooledReader>(WindowsBefore::Read);
   return reader->read(line);
 }
 
 }  // namespace
+
+struct LineReader::Pooled : PooledReader {
+  using PooledReader::PooledReader;
+};
+
+LineReader::LineReader(WindowsBefore windows) : pooled_(std::make_unique<Pooled>(windows)) {}
+LineReader::~LineReader() = default;
+LineRead LineReader::read(std::string_view line) { return pooled_->read(line); }
 
 std::string path_for(std::string_view report_path) { return std::string(report_path) + ".json"; }
 
@@ -528,9 +530,9 @@ void read_each(FilePort& files, const std::string& report_path, WindowsBefore wi
                const std::function<void(SegmentRecord&&)>& record, const std::function<void()>& cleared) {
   const std::string path = path_for(report_path);
   if (!files.size(path)) return;
-  const auto reader = std::make_unique<LineReader>(windows);
+  LineReader reader(windows);
   files.read_lines(path, [&](std::string_view line) {
-    Read read = reader->read(line);
+    LineRead read = reader.read(line);
     if (read.cleared) {
       cleared();
     } else if (read.record) {

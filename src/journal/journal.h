@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -68,6 +69,30 @@ auto read_as(FilePort& files, const std::string& report_path, WindowsBefore wind
       [&] { kept.clear(); });
   return kept;
 }
+
+// One line of the journal read: a record, the mark of a clearing, or
+// neither (a line cut short, edited outside).
+struct LineRead {
+  std::optional<SegmentRecord> record;
+  bool cleared = false;
+  bool window_skipped = false;  // the record has a window before, not read
+};
+
+// Reads line after line as read_each reads them, for a caller that holds
+// the journal's bytes: one pool for every line, nothing allocated for the
+// lines' documents.
+class LineReader {
+ public:
+  explicit LineReader(WindowsBefore windows);
+  ~LineReader();
+  LineReader(const LineReader&) = delete;
+  LineReader& operator=(const LineReader&) = delete;
+  LineRead read(std::string_view line);
+
+ private:
+  struct Pooled;
+  std::unique_ptr<Pooled> pooled_;
+};
 
 // The record a line of the journal holds; nothing when it holds none. Its
 // window before is missing where the line was written without it.

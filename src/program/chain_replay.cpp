@@ -5,6 +5,7 @@
 #include "common/convert.h"
 #include "common/failure.h"
 #include "common/numtext.h"
+#include "files/large_buffer.h"
 #include "files/memory_disk.h"
 #include "hydraulics/materials.h"
 #include "journal/journal.h"
@@ -31,10 +32,11 @@ std::vector<std::string_view> lines_of(std::string_view bytes) {
   return lines;
 }
 
-// A segment line begins with a blank and the digit of its label, in any
-// encoding of the report.
-bool is_segment_line(std::string_view line) {
-  return line.size() > 1 && line[0] == ' ' && line[1] >= '0' && line[1] <= '9';
+// A line of the journal without its line end, as its reader takes it.
+std::string_view without_line_end(std::string_view line) {
+  if (line.ends_with('\n')) line.remove_suffix(1);
+  if (line.ends_with('\r')) line.remove_suffix(1);
+  return line;
 }
 
 // The boxes of the main window that a designer types a segment's inputs
@@ -198,6 +200,96 @@ bool same_record(std::string_view a, std::string_view b) {
   return one == other;
 }
 
+std::string no_window(const std::string& label) {
+  return "管段" + label + "的记录中没有重新计算它所需的窗口状态";
+}
+std::string report_not_reproduced(std::size_t line) {
+  return "计算书第" + std::to_string(line) + "行不能由记录文件重现，可能是另行输入的";
+}
+std::string journal_not_reproduced(std::size_t line) {
+  return "记录文件第" + std::to_string(line) + "行与重现的记录不符";
+}
+
+// A program that calculates the chain again in memory beside the
+// designer's, and the report and the journal it writes.
+struct Run {
+  Run(const Chain& chain, DialogPort& asks)
+      : dialogs(asks),
+        program(dialogs, disk),
+        report(disk.files[chain.report_path]),
+        journal(disk.files[journal::path_for(chain.report_path)]) {
+    program.window(frmset::name).set_text(frmset::txtfile, chain.report_path);
+    report = chain.blocks.front();
+  }
+  Run(const Run&) = delete;
+  Run& operator=(const Run&) = delete;
+
+  MemoryDisk disk;
+  ReplayDialogs dialogs;
+  Program program;
+  std::string& report;
+  std::string& journal;
+  // What the program told on the way, each with the segment it came at.
+  std::vector<std::string> notices;
+};
+
+// Calculates the record's segment again in the run; false when the
+// designer cancelled an αc asked for. Throws Failure naming the segment
+// where it is refused or fails.
+bool calculate(Run& run, const SegmentRecord& record, std::size_t row, const Revision& revision) {
+  run.dialogs.begin(record, run.program);
+  const std::size_t written = run.journal.size();
+  calculate_again(run.program, record, row, revision);
+  if (run.dialogs.cancelled) return false;
+  if (run.journal.size() == written) {
+    std::string why = run.dialogs.told.empty() ? std::string("计算未能完成") : run.dialogs.told.back();
+    while (why.ends_with("。")) why.resize(why.size() - std::string_view("。").size());
+    throw Failure("管段" + record.label + "：" + why);
+  }
+  for (const std::string& told : run.dialogs.told) run.notices.push_back(record.label + "：" + told);
+  return true;
+}
+
+// The local-loss coefficient a viewing takes: the one its summary states.
+void view_with(Run& run, const std::string& block) {
+  const std::optional<std::string> percent = summary_percent(block);
+  if (const std::optional<double> number = percent ? strict_number(*percent) : std::nullopt)
+    run.program.window(frmset::name).set_text(frmset::txt_h, number_text(*number / 100));
+  view_report(run.program);
+}
+
+// A block of lines before a segment line, or after the last, in the chain
+// as it was: where the designer viewed the report, viewing it again gives
+// the block; where that does not (a summary an undo left behind, a remark
+// typed in an editor), the block stands as it is. Whether it does is the
+// answer.
+bool view_or_carry(Run& run, const std::string& block) {
+  if (block.empty()) return false;
+  const ProgramState state = run.program.state();
+  const std::size_t at = run.report.size();
+  view_with(run, block);
+  if (run.report.compare(at, std::string::npos, block) == 0) return false;
+  run.program.state() = state;
+  run.report.resize(at);
+  run.report += block;
+  return true;
+}
+
+// The same block in the revised chain: viewed again where the chain as it
+// was viewed it, its summary's totals as the revised chain gives them
+// there, with the local-loss coefficient the revision puts in force.
+void view_unless_carried(Run& run, const std::string& block, bool carried, const Revision& revision) {
+  if (block.empty()) return;
+  if (carried) {
+    run.report += block;
+  } else if (revision.in_force) {
+    run.program.window(frmset::name).set_text(frmset::txt_h, revision.in_force->local_loss_coefficient);
+    view_report(run.program);
+  } else {
+    view_with(run, block);
+  }
+}
+
 }  // namespace
 
 std::string whole_file(FilePort& files, const std::string& path) {
@@ -212,21 +304,83 @@ Chain read_chain(FilePort& files, const std::string& report_path) {
           .report = whole_file(files, report_path),
           .journal = whole_file(files, journal::path_for(report_path))};
   if (!files.size(report_path)) return c;
-  c.segments = book::read_segments(files, report_path).segments;
+  // What pairing the report's lines takes of each record since the last
+  // clearing, and where its line stands in the journal.
+  struct Kept {
+    std::string label, line;
+    bool windowed = false;
+    std::size_t at = 0, size = 0, number = 0;
+  };
+  std::vector<Kept> kept;
+  // A segment's record takes a kilobyte or more of its line.
+  reserve_large(kept, c.journal.size() / 1024);
+  journal::LineReader reader(journal::WindowsBefore::Skipped);
+  std::size_t at = 0, number = 0;
+  for (const std::string_view line : lines_of(c.journal)) {
+    ++number;
+    journal::LineRead read = reader.read(without_line_end(line));
+    if (read.cleared) {
+      kept.clear();
+      c.journal_lead = at + line.size();
+      c.stray_record_line.reset();
+    } else if (SegmentRecord* r = read.record ? &*read.record : nullptr) {
+      kept.push_back({.label = std::move(r->label),
+                      .line = std::move(r->line),
+                      .windowed = r->before.has_value() || read.window_skipped,
+                      .at = at,
+                      .size = line.size(),
+                      .number = number});
+    } else if (!c.stray_record_line) {
+      c.stray_record_line = number;
+    }
+    at += line.size();
+  }
+  std::vector<book::RecordLine> record_lines;
+  record_lines.reserve(kept.size());
+  for (const Kept& k : kept) record_lines.push_back({k.line, k.label});
+  const book::ReportLines paired = book::pair_lines(files, report_path, record_lines);
+
+  // The segment lines where they stand, and the blocks between them.
+  struct Place {
+    std::size_t at, size, number;
+  };
+  std::vector<Place> places;
+  reserve_large(places, paired.lines.size());
   c.blocks.emplace_back();
+  at = 0;
+  number = 0;
   for (const std::string_view line : lines_of(c.report)) {
-    if (is_segment_line(line)) {
+    ++number;
+    if (book::is_segment_line(line)) {
+      places.push_back({at, line.size(), number});
       c.blocks.emplace_back();
     } else {
       c.blocks.back() += line;
     }
+    at += line.size();
   }
-  std::size_t journal_at = 0;
-  for (const std::string_view line : lines_of(c.journal)) {
-    journal_at += line.size();
-    std::string_view text = line;
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.remove_suffix(1);
-    if (journal::is_cleared_line(text)) c.journal_lead = c.journal.substr(0, journal_at);
+  // A line the pairing split at a carriage return alone has no place of
+  // its own: it stands at the report's end, where nothing reproduces it.
+  const Place beyond{c.report.size(), 0, number + 1};
+  std::size_t next_place = 0;
+  reserve_large(c.segments, paired.lines.size());
+  for (const book::PairedLine& l : paired.lines) {
+    ChainSegment s{.label = l.fields.fields[book::FieldLabel], .pairing = l.pairing};
+    if (l.record) {
+      const Kept& k = kept[*l.record];
+      s.label = k.label;
+      s.windowed = k.windowed;
+      s.record_at = k.at;
+      s.record_size = k.size;
+      s.record_number = k.number;
+    }
+    if (l.pairing != Pairing::NoLine) {
+      const Place& place = next_place < places.size() ? places[next_place++] : beyond;
+      s.line_at = place.at;
+      s.line_size = place.size;
+      s.line_number = place.number;
+    }
+    c.segments.push_back(std::move(s));
   }
   return c;
 }
@@ -234,95 +388,82 @@ Chain read_chain(FilePort& files, const std::string& report_path) {
 std::optional<std::string> not_replayable(const Chain& chain) {
   if (chain.journal.empty()) return "计算书“" + chain.report_path + "”没有记录文件";
   if (chain.segments.empty()) return "计算书“" + chain.report_path + "”中没有管段";
-  for (const book::BookSegment& s : chain.segments) {
-    const std::string label = s.record ? s.record->label : s.fields.fields[book::FieldLabel];
+  for (const ChainSegment& s : chain.segments) {
     switch (s.pairing) {
       case Pairing::Same:
         break;
       case Pairing::NoRecord:
-        return "计算书中管段" + label + "的一行在记录文件中没有记录";
+        return "计算书中管段" + s.label + "的一行在记录文件中没有记录";
       case Pairing::NoLine:
-        return "记录文件中管段" + label + "的记录在计算书中已没有对应的一行";
+        return "记录文件中管段" + s.label + "的记录在计算书中已没有对应的一行";
       case Pairing::Differs:
-        return "计算书中管段" + label + "的一行已不是其记录中的数字，计算书可能已被另行修改";
+        return "计算书中管段" + s.label + "的一行已不是其记录中的数字，计算书可能已被另行修改";
       case Pairing::Annotated:
-        return "计算书中管段" + label + "的一行后有另行输入的文字";
+        return "计算书中管段" + s.label + "的一行后有另行输入的文字";
     }
-    if (!s.record->before) return "管段" + label + "的记录中没有重新计算它所需的窗口状态";
+    if (!s.windowed) return no_window(s.label);
   }
   return std::nullopt;
 }
 
-Replayed replay(const Chain& chain, const Revision& revision, DialogPort& asks) {
-  MemoryDisk disk;
-  const std::string& path = chain.report_path;
-  const std::string journal_path = journal::path_for(path);
-  std::string& report = disk.files[path];
+Replayed replay(const Chain& chain, const Revision& revision, DialogPort& asks,
+                const std::function<void(const SegmentRecord&)>& written) {
+  if (chain.stray_record_line) throw Failure(journal_not_reproduced(*chain.stray_record_line));
+  // The chain as it was, calculated again beside the revised one to check
+  // that its journal reproduces it; the result where nothing is revised.
+  Run same(chain, asks);
+  std::optional<Run> revised;
+  if (revision.revises()) revised.emplace(chain, asks);
+  Run& result = revised ? *revised : same;
+  if (written) result.program.modfile().watch_records(written);
   // The chain calculated again is about as long as the chain: its files
   // are not copied again as they grow.
-  report.reserve(chain.report.size() + chain.report.size() / 8);
-  disk.files[journal_path].reserve(chain.journal.size() + chain.journal.size() / 8);
-  report = chain.blocks.front();
-  ReplayDialogs dialogs(asks);
-  Program p(dialogs, disk);
-  p.window(frmset::name).set_text(frmset::txtfile, path);
-  Replayed replayed{.carried = revision.carried};
-  replayed.carried.resize(chain.blocks.size());
-  // A block where the designer viewed the report is viewed again, with the
-  // local-loss coefficient its summary states; one that viewing does not
-  // write stands as it is.
+  const auto about = [](const std::string& bytes) { return bytes.size() + bytes.size() / 8; };
+  reserve_large(same.report, about(chain.report));
+  if (revised) reserve_large(revised->report, about(chain.report));
+  reserve_large(result.journal, about(chain.journal));
+  result.journal.assign(chain.journal, 0, chain.journal_lead);
   const auto block = [&](std::size_t k) {
-    if (chain.blocks[k].empty()) return;
-    if (!replayed.carried[k]) {
-      const ProgramState state = p.state();
-      const std::size_t at = report.size();
-      const std::optional<std::string> percent = summary_percent(chain.blocks[k]);
-      if (revision.in_force) {
-        p.window(frmset::name).set_text(frmset::txt_h, revision.in_force->local_loss_coefficient);
-      } else if (const std::optional<double> number = percent ? strict_number(*percent) : std::nullopt) {
-        p.window(frmset::name).set_text(frmset::txt_h, number_text(*number / 100));
-      }
-      view_report(p);
-      if (!revision.carried.empty() || report.compare(at, std::string::npos, chain.blocks[k]) == 0) return;
-      p.state() = state;
-      report.resize(at);
-      replayed.carried[k] = true;
-    }
-    report += chain.blocks[k];
+    const bool carried = view_or_carry(same, chain.blocks[k]);
+    if (revised) view_unless_carried(*revised, chain.blocks[k], carried, revision);
   };
+  const std::string_view report = chain.report, journal = chain.journal;
+  journal::LineReader reader(journal::WindowsBefore::Read);
   for (std::size_t row = 0; row < chain.segments.size(); ++row) {
-    const SegmentRecord& record = *chain.segments[row].record;
+    const ChainSegment& s = chain.segments[row];
     if (row > 0) block(row);
-    dialogs.begin(record, p);
-    const std::size_t written = disk.files[journal_path].size();
-    calculate_again(p, record, row, revision);
-    if (dialogs.cancelled) return {.cancelled = true};
-    if (disk.files[journal_path].size() == written) {
-      std::string why = dialogs.told.empty() ? std::string("计算未能完成") : dialogs.told.back();
-      while (why.ends_with("。")) why.resize(why.size() - std::string_view("。").size());
-      throw Failure("管段" + record.label + "：" + why);
-    }
-    for (const std::string& told : dialogs.told) replayed.notices.push_back(record.label + "：" + told);
+    const std::string_view recorded = journal.substr(s.record_at, s.record_size);
+    const std::optional<SegmentRecord> record = reader.read(without_line_end(recorded)).record;
+    if (!record || !record->before) throw Failure(no_window(s.label));
+    const std::size_t line_at = same.report.size(), record_at = same.journal.size();
+    if (!calculate(same, *record, row, {})) return {.cancelled = true};
+    if (std::string_view(same.report).substr(line_at) != report.substr(s.line_at, s.line_size))
+      throw Failure(report_not_reproduced(s.line_number));
+    const std::string_view again = std::string_view(same.journal).substr(record_at);
+    if (again != recorded && !same_record(again, recorded))
+      throw Failure(journal_not_reproduced(s.record_number));
+    if (!revised) continue;
+    // Only the revised chain's journal is kept.
+    same.journal.clear();
+    if (!calculate(*revised, *record, row, revision)) return {.cancelled = true};
   }
   block(chain.blocks.size() - 1);
-  replayed.report = std::move(report);
-  replayed.journal = chain.journal_lead.empty() ? std::move(disk.files[journal_path])
-                                                : chain.journal_lead + disk.files[journal_path];
-  return replayed;
+  return {.report = std::move(result.report),
+          .journal = std::move(result.journal),
+          .notices = std::move(result.notices)};
 }
 
 std::optional<std::string> not_reproduced(const Chain& chain, const Replayed& same) {
   const auto report = lines_of(chain.report), again = lines_of(same.report);
   for (std::size_t k = 0; k < std::max(report.size(), again.size()); ++k) {
-    if (k >= report.size() || k >= again.size() || report[k] != again[k])
-      return "计算书第" + std::to_string(k + 1) + "行不能由记录文件重现，可能是另行输入的";
+    if (k >= report.size() || k >= again.size() || report[k] != again[k]) return report_not_reproduced(k + 1);
   }
   const auto journal = lines_of(chain.journal), written = lines_of(same.journal);
   for (std::size_t k = 0; k < std::max(journal.size(), written.size()); ++k) {
     if (k < journal.size() && k < written.size() &&
         (journal[k] == written[k] || same_record(journal[k], written[k])))
       continue;
-    return "记录文件第" + std::to_string(k + 1) + "行与重现的记录不符";
+    return journal_not_reproduced(k + 1);
   }
   return std::nullopt;
 }

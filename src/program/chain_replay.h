@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,13 +19,29 @@ class Program;
 
 namespace aquamere::chain {
 
-// The report and the journal as they stand, with the chain's segments.
+// One segment of the chain: its line in the report and its record's line
+// in the journal, each where it stands in the file's bytes (with its line
+// end) and by its number among the file's lines, counted from 1.
+struct ChainSegment {
+  std::string label;
+  book::Pairing pairing = book::Pairing::NoRecord;
+  bool windowed = false;  // its record holds the window before it
+  std::size_t line_at = 0, line_size = 0, line_number = 0;
+  std::size_t record_at = 0, record_size = 0, record_number = 0;
+};
+
+// The report and the journal as they stand, with the chain's segments. A
+// long chain's records are held as the journal's lines and read one at a
+// time as they are calculated again: their windows would take several
+// times the journal's size.
 struct Chain {
   std::string report_path;
   std::string report, journal;  // the files' bytes
   // The journal up to and with the line that marks its last clearing.
-  std::string journal_lead;
-  std::vector<book::BookSegment> segments;
+  std::size_t journal_lead = 0;
+  // A line after it that holds no record and marks no clearing.
+  std::optional<std::size_t> stray_record_line;
+  std::vector<ChainSegment> segments;
   // The report's lines that are no segment lines, as they stand before each
   // segment line and after the last: the title block first, then the
   // blocks a viewing appended (its summary and header), and anything else.
@@ -63,11 +80,8 @@ struct Revision {
   std::optional<std::size_t> row;
   RowInputs inputs;
   std::optional<InForce> in_force;
-  // The blocks the chain calculated as it was did not reproduce by viewing
-  // the report where they stand (a summary an undo left behind, a remark):
-  // carried over as they are. Empty for the chain calculated as it was,
-  // which finds them.
-  std::vector<bool> carried;
+
+  bool revises() const { return row || in_force; }
 };
 
 struct Replayed {
@@ -75,15 +89,21 @@ struct Replayed {
   // What the program told on the way, each with the segment it came at
   // ("1-2：流速过大…").
   std::vector<std::string> notices;
-  bool cancelled = false;     // the designer cancelled an αc asked for
-  std::vector<bool> carried;  // as the revision's
+  bool cancelled = false;  // the designer cancelled an αc asked for
 };
 
-// Calculates the chain again with the revision. An αc that a revised
-// segment needs and its record does not hold is asked of `asks`, naming
-// the segment. Throws Failure naming the segment where one is refused or
-// fails.
-Replayed replay(const Chain& chain, const Revision& revision, DialogPort& asks);
+// Calculates the chain again with the revision, and as it was beside it,
+// segment by segment: a revision is made only of a chain that its journal
+// reproduces. A block of lines that viewing the report where it stands
+// does not give again (a summary an undo left behind, a remark) is carried
+// over as it is. An αc that a revised segment needs and its record does
+// not hold is asked of `asks`, naming the segment. Throws Failure naming
+// the segment where one is refused or fails, and the line where the chain
+// as it was is not reproduced.
+// `written` is shown each record of the chain calculated again as it is
+// written.
+Replayed replay(const Chain& chain, const Revision& revision, DialogPort& asks,
+                const std::function<void(const SegmentRecord&)>& written = {});
 
 // Where the chain calculated as it was differs from the files it was
 // calculated from: a line no recorded event wrote (a remark typed in an

@@ -6,6 +6,7 @@
 #include "book/cell_texts.h"
 #include "common/failure.h"
 #include "common/numtext.h"
+#include "files/large_buffer.h"
 #include "journal/journal.h"
 #include "mainwindow/frmchain_names.h"
 #include "mainwindow/frmmain_names.h"
@@ -73,44 +74,6 @@ class ProgramAsks final : public DialogPort {
   throw Refusal();
 }
 
-// The chain calculated again with the revision takes the place of the
-// report and its journal; the main window then stands as after the chain's
-// last segment, as 继续计算 would show it.
-void revise(Program& p, std::string_view doing, const Revision& revision) {
-  FilePort& files = p.modfile().files();
-  const std::string path = p.modfile().report_path();
-  const Chain chain = chain::read_chain(files, path);
-  if (const auto why = chain::not_replayable(chain)) refuse(p, doing, *why);
-  ProgramAsks asks(p);
-  Replayed revised;
-  try {
-    const Replayed same = chain::replay(chain, {}, asks);
-    if (const auto where = chain::not_reproduced(chain, same)) refuse(p, doing, *where);
-    Revision with_blocks = revision;
-    with_blocks.carried = same.carried;
-    revised = chain::replay(chain, with_blocks, asks);
-  } catch (const Failure& failure) {
-    refuse(p, doing, failure.what());
-  }
-  if (revised.cancelled) return;
-  report_pair::replace(files, path, revised.report, revised.journal);
-  resume_chain(p);
-  if (!revised.notices.empty()) {
-    std::string told = "重新计算的管段中：";
-    for (const std::string& notice : revised.notices) told += "\n" + notice;
-    p.message(told);
-  }
-}
-
-void revert(Program& p) {
-  if (report_pair::revert(p.modfile().files(), p.modfile().report_path()) ==
-      report_pair::Reverted::NothingKept) {
-    p.message("没有可以回到的修改前的计算书。");
-    return;
-  }
-  resume_chain(p);
-}
-
 // The report and its journal as they stand: by path, identity, size and
 // last bytes, which the next segment, an undo, a revision or a file put in
 // their place changes.
@@ -142,42 +105,105 @@ struct RowRecord {
   ChainRowInputs inputs;
 };
 
-RowRecord row_record(SegmentRecord&& r) {
+RowRecord row_record(const SegmentRecord& r) {
   const Calculation* c = r.calculation ? &*r.calculation : nullptr;
-  RowRecord row{.afresh = starts_afresh(r),
-                .group = c ? c->households + "×" + c->household_ng : "重复",
-                .loss = four_decimal_text(r.loss),
-                .material = c          ? c->material
-                            : r.before ? r.before->material
-                                       : "",
-                .inputs = {.household_ng = c ? c->household_ng : "",
-                           .households = c ? c->households : "",
-                           .length = r.length,
-                           .method = method_text(r),
-                           .flush_valve = c && c->flush_valve}};
-  row.label = std::move(r.label);
-  row.line = std::move(r.line);
-  return row;
+  return {.label = r.label,
+          .line = r.line,
+          .afresh = starts_afresh(r),
+          .group = c ? c->households + "×" + c->household_ng : "重复",
+          .loss = four_decimal_text(r.loss),
+          .material = c          ? c->material
+                      : r.before ? r.before->material
+                                 : "",
+          .inputs = {.household_ng = c ? c->household_ng : "",
+                     .households = c ? c->households : "",
+                     .length = r.length,
+                     .method = method_text(r),
+                     .flush_valve = c && c->flush_valve}};
 }
 
 // The journal's records as the table keeps them; none where it cannot be
 // read, the rows then standing without them as in the calculation book.
 std::vector<RowRecord> row_records(FilePort& files, const std::string& path) {
   try {
-    return journal::read_as(files, path, journal::WindowsBefore::Skipped, row_record);
+    return journal::read_as(files, path, journal::WindowsBefore::Skipped,
+                            [](SegmentRecord&& r) { return row_record(r); });
   } catch (const Failure&) {
     return {};
   }
 }
 
-std::string table_row(const book::PairedLine& l, const RowRecord* r) {
-  const auto& f = l.fields.fields;
+std::string table_row(const book::LineFields& fields, const RowRecord* r) {
+  const auto& f = fields.fields;
   const std::string_view none;
   const std::string_view cells[] = {r && r->afresh ? "※" : none, f[book::FieldLabel],    r ? r->group : none,
                                     f[book::FieldSumNg],         f[book::FieldFlow],     f[book::FieldSize],
                                     f[book::FieldVelocity],      f[book::FieldFriction], f[book::FieldLength],
                                     r ? r->loss : none,          r ? r->material : none};
   return row_of(cells);
+}
+
+// The table's rows and their inputs, and what they were made from.
+void show_rows(Program& p, std::string source, std::vector<std::string> rows,
+               std::vector<std::optional<ChainRowInputs>> inputs) {
+  ChainTable& table = p.chain_table();
+  table.source = std::move(source);
+  table.inputs = std::move(inputs);
+  Control& list = p.window(frmchain::name).at(frmchain::lstchain);
+  if (list.selected >= static_cast<int>(rows.size())) list.selected = -1;
+  list.items.assign(std::move(rows));
+}
+
+// The revised chain's rows, as filling the table from the files it was
+// written to gives them: every line is its record's.
+void show_revised(Program& p, std::vector<RowRecord> records) {
+  std::vector<std::string> rows;
+  std::vector<std::optional<ChainRowInputs>> inputs;
+  rows.reserve(records.size());
+  inputs.reserve(records.size());
+  for (RowRecord& r : records) {
+    rows.push_back(table_row(book::fields_of(r.line), &r));
+    inputs.emplace_back(std::move(r.inputs));
+  }
+  show_rows(p, source_of(p.modfile().files(), p.modfile().report_path()), std::move(rows), std::move(inputs));
+}
+
+// The chain calculated again with the revision takes the place of the
+// report and its journal; the main window then stands as after the chain's
+// last segment, as 继续计算 would show it.
+void revise(Program& p, std::string_view doing, const Revision& revision) {
+  FilePort& files = p.modfile().files();
+  const std::string path = p.modfile().report_path();
+  const Chain chain = chain::read_chain(files, path);
+  if (const auto why = chain::not_replayable(chain)) refuse(p, doing, *why);
+  ProgramAsks asks(p);
+  Replayed revised;
+  std::vector<RowRecord> rows;
+  reserve_large(rows, chain.segments.size());
+  try {
+    revised =
+        chain::replay(chain, revision, asks, [&](const SegmentRecord& r) { rows.push_back(row_record(r)); });
+  } catch (const Failure& failure) {
+    refuse(p, doing, failure.what());
+  }
+  if (revised.cancelled) return;
+  report_pair::replace(files, path, revised.report, revised.journal);
+  resume_chain(p);
+  show_revised(p, std::move(rows));
+  if (!revised.notices.empty()) {
+    std::string told = "重新计算的管段中：";
+    for (const std::string& notice : revised.notices) told += "\n" + notice;
+    p.message(told);
+  }
+}
+
+void revert(Program& p) {
+  if (report_pair::revert(p.modfile().files(), p.modfile().report_path()) ==
+      report_pair::Reverted::NothingKept) {
+    p.message("没有可以回到的修改前的计算书。");
+    return;
+  }
+  resume_chain(p);
 }
 
 // The row's inputs from what the table was filled from; the table is
@@ -258,23 +284,21 @@ void fill_chain(Program& p) {
   // Known only once the table has been filled from it.
   table.source.clear();
   table.inputs.clear();
-  const std::string source = source_of(files, path);
+  std::string source = source_of(files, path);
   std::vector<std::string> rows;
+  std::vector<std::optional<ChainRowInputs>> inputs;
   if (files.size(path)) {
     std::vector<RowRecord> records = row_records(files, path);
     const book::ReportLines paired = book::pair_lines(files, path, book::record_lines(records));
     rows.reserve(paired.lines.size());
-    table.inputs.reserve(paired.lines.size());
+    inputs.reserve(paired.lines.size());
     for (const book::PairedLine& l : paired.lines) {
       RowRecord* r = l.record ? &records[*l.record] : nullptr;
-      rows.push_back(table_row(l, r));
-      table.inputs.push_back(r ? std::optional(std::move(r->inputs)) : std::nullopt);
+      rows.push_back(table_row(l.fields, r));
+      inputs.push_back(r ? std::optional(std::move(r->inputs)) : std::nullopt);
     }
   }
-  table.source = source;
-  Control& list = p.window(frmchain::name).at(frmchain::lstchain);
-  if (list.selected >= static_cast<int>(rows.size())) list.selected = -1;
-  list.items.assign(std::move(rows));
+  show_rows(p, std::move(source), std::move(rows), std::move(inputs));
 }
 
 void handle_frmchain(Program& p, const Event& event) {
@@ -295,19 +319,18 @@ void handle_frmchain(Program& p, const Event& event) {
                        .flush_valve = f.value(frmchain::chk_d) == 1}});
   } else if (event.control == frmchain::cmdrerun) {
     const Form& main = p.window(frmmain::name);
-    revise(p, "全部重算",
-           {.in_force = chain::InForce{.q0 = main.text(frmmain::t_q0),
-                                       .m = main.text(frmmain::t_m),
-                                       .kh = main.text(frmmain::t_kh),
-                                       .t = main.text(frmmain::t_t),
-                                       .material = p.frmmain().material_in_force(),
-                                       .local_loss_coefficient = p.modfile().local_loss_coefficient()}});
+    Revision rerun;
+    rerun.in_force = chain::InForce{.q0 = main.text(frmmain::t_q0),
+                                    .m = main.text(frmmain::t_m),
+                                    .kh = main.text(frmmain::t_kh),
+                                    .t = main.text(frmmain::t_t),
+                                    .material = p.frmmain().material_in_force(),
+                                    .local_loss_coefficient = p.modfile().local_loss_coefficient()};
+    revise(p, "全部重算", rerun);
   } else if (event.control == frmchain::cmdrevert) {
     revert(p);
-  } else {
-    return;
+    fill_chain(p);
   }
-  fill_chain(p);
 }
 
 }  // namespace aquamere

@@ -115,6 +115,7 @@ void ModFile::put_seg(Segment segment) {
     take_back(files_, path, line.size());
     throw;
   }
+  if (watcher_) watcher_(record);
 }
 
 void ModFile::put_back(const WindowBefore& before) {

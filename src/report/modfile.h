@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -81,6 +82,10 @@ class ModFile {
   // The local-loss coefficient of the settings, as its number text.
   std::string local_loss_coefficient();
 
+  // Shows `watcher` each record once both files have taken it: a chain
+  // calculated again in memory lists its segments from them.
+  void watch_records(std::function<void(const SegmentRecord&)> watcher) { watcher_ = std::move(watcher); }
+
  private:
   // The segment line, encoded, and its record; the report's variables move
   // on to the segment.
@@ -92,6 +97,7 @@ class ModFile {
   BookVars& book_;
   FilePort& files_;
   ReportCodec codec_;
+  std::function<void(const SegmentRecord&)> watcher_;
 };
 
 }  // namespace aquamere

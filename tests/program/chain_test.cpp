@@ -93,6 +93,11 @@ TEST(ChainRevised, IsTheChainTypedSo) {
               typed.disk.files.at(journal::path_for(report)));
     for (const char* box : {"lab_2", "t_nguo", "txtnguo", "t_qg", "t_de", "t_fz", "Label5"})
       EXPECT_EQ(revised.main().text(box), typed.main().text(box)) << box << " after row " << c.row;
+    // The table lists the revised chain as it lists the chain typed so.
+    typed.program.press("F6");
+    EXPECT_EQ(revised.program.find_window("frmchain")->at("lstchain").items.lines(),
+              typed.program.find_window("frmchain")->at("lstchain").items.lines())
+        << "row " << c.row;
   }
 }
 
@@ -148,6 +153,37 @@ TEST(ChainRevised, AsksWhatItLacksAndChangesNothingWhenRefused) {
   EXPECT_EQ(s.dialogs.messages().back().substr(0, 33), "无法重新计算：管段4-5：");
   EXPECT_EQ(s.disk.files, files);
   EXPECT_EQ(s.main().text("lab_2"), "4-5");
+}
+
+// A chain its journal no longer reproduces is not revised, whatever the
+// row: a record's window before changed outside the program (its segment
+// gives another line), a record whose numbers are not the ones its segment
+// gives, a line of the journal that is no record. Nothing changes.
+TEST(ChainRevised, RefusesAChainItsJournalDoesNotReproduce) {
+  struct Case {
+    std::size_t record;
+    std::string from, to, told;
+  };
+  const Case cases[] = {
+      {3, R"("t_ngz":"4")", R"("t_ngz":"8")", "计算书第16行不能由记录文件重现，可能是另行输入的"},
+      {5, R"("segment":)", R"("segment":1)", "记录文件第6行与重现的记录不符"},
+      {6, "{", "x\n{", "记录文件第7行与重现的记录不符"},
+  };
+  for (const Case& c : cases) {
+    Session s;
+    s.riser({"1", "1", "1", "1", "1", "1", "1"});
+    std::string& journal = s.disk.files.at(journal::path_for(report));
+    std::size_t at = 0;
+    for (std::size_t k = 0; k < c.record; ++k) at = journal.find('\n', at) + 1;
+    at = journal.find(c.from, at);
+    ASSERT_NE(at, std::string::npos);
+    journal.replace(at, c.from.size(), c.to);
+    const std::map<std::string, std::string> files = s.disk.files;
+    s.dialogs.forget();
+    s.revise(0, "2", "1");
+    EXPECT_EQ(s.dialogs.messages(), std::vector<std::string>{"无法重新计算：" + c.told + "。"});
+    EXPECT_EQ(s.disk.files, files);
+  }
 }
 
 // Opening the table reads the report and its journal once; choosing rows
