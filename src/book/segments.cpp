@@ -5,6 +5,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "files/large_buffer.h"
 #include "journal/journal.h"
 #include "report/report_codec.h"
 #include "report/report_text.h"
@@ -201,7 +202,7 @@ ReportLines pair_lines(FilePort& files, const std::string& report_path, std::spa
   RecordQueue pairing(records);
   // One segment line to a record as a rule: the lines are not moved again
   // as they come.
-  report.lines.reserve(records.size());
+  reserve_large(report.lines, records.size());
   ReportCodec codec;
   const auto add = [&](std::string_view line) {
     if (is_segment_line(line)) {

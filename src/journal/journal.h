@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "files/file_port.h"
+#include "files/large_buffer.h"
 #include "journal/segment_record.h"
 
 // The segment journal: beside the report and named after it (its path with
@@ -63,7 +64,7 @@ auto read_as(FilePort& files, const std::string& report_path, WindowsBefore wind
   // A segment's record takes a kilobyte or more of its line: the records of
   // a long journal are not moved again as they come.
   constexpr std::uintmax_t record_bytes = 1024;
-  kept.reserve(static_cast<std::size_t>(files.size(path_for(report_path)).value_or(0) / record_bytes));
+  reserve_large(kept, static_cast<std::size_t>(files.size(path_for(report_path)).value_or(0) / record_bytes));
   read_each(
       files, report_path, windows, [&](SegmentRecord&& record) { kept.push_back(keep(std::move(record))); },
       [&] { kept.clear(); });

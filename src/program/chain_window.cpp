@@ -159,8 +159,8 @@ void show_rows(Program& p, std::string source, std::vector<std::string> rows,
 void show_revised(Program& p, std::vector<RowRecord> records) {
   std::vector<std::string> rows;
   std::vector<std::optional<ChainRowInputs>> inputs;
-  rows.reserve(records.size());
-  inputs.reserve(records.size());
+  reserve_large(rows, records.size());
+  reserve_large(inputs, records.size());
   for (RowRecord& r : records) {
     rows.push_back(table_row(book::fields_of(r.line), &r));
     inputs.emplace_back(std::move(r.inputs));
@@ -290,8 +290,8 @@ void fill_chain(Program& p) {
   if (files.size(path)) {
     std::vector<RowRecord> records = row_records(files, path);
     const book::ReportLines paired = book::pair_lines(files, path, book::record_lines(records));
-    rows.reserve(paired.lines.size());
-    inputs.reserve(paired.lines.size());
+    reserve_large(rows, paired.lines.size());
+    reserve_large(inputs, paired.lines.size());
     for (const book::PairedLine& l : paired.lines) {
       RowRecord* r = l.record ? &records[*l.record] : nullptr;
       rows.push_back(table_row(l.fields, r));
