@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "files/line_splitter.h"
+
 namespace aquamere {
 namespace {
 
@@ -12,12 +14,7 @@ constexpr std::uintmax_t first_reading = 2048;
 
 }  // namespace
 
-std::string_view FileLine::text() const {
-  std::string_view text = bytes;
-  if (text.ends_with('\n')) text.remove_suffix(1);
-  if (text.ends_with('\r')) text.remove_suffix(1);
-  return text;
-}
+std::string_view FileLine::text() const { return without_line_end(bytes); }
 
 BackwardLines::BackwardLines(FilePort& files, std::string path) : files_(files), path_(std::move(path)) {
   read(first_reading);

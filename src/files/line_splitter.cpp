@@ -10,6 +10,11 @@ std::string_view without_cr(std::string_view line) {
 
 }  // namespace
 
+std::string_view without_line_end(std::string_view line) {
+  if (line.ends_with('\n')) line.remove_suffix(1);
+  return without_cr(line);
+}
+
 void LineSplitter::feed(std::string_view chunk, const LineFn& line) {
   for (std::size_t end = chunk.find('\n'); end != std::string_view::npos; end = chunk.find('\n')) {
     if (straddling_.empty()) {

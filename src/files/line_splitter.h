@@ -22,6 +22,9 @@ class LineSplitter {
   std::string straddling_;
 };
 
+// A line without its line end, LF or CR LF (or a CR alone, at a file's end).
+std::string_view without_line_end(std::string_view line);
+
 // Reads a file in chunks of 1 MB and hands on its lines. `read` fills the
 // buffer with the next chunk and returns what it read, empty at the end.
 void read_in_chunks(const std::function<std::string_view(std::vector<char>& buffer)>& read,

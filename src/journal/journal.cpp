@@ -434,12 +434,14 @@ class LineEvents {
   bool at_command_ = false, repeat_ = false, stopped_ = false;
 };
 
+}  // namespace
+
 // Reads line after line into one pool: a record's document fits in the
 // buffer, so that reading a long journal allocates nothing for its
 // documents, and each line starts the pool afresh.
-class PooledReader {
+class LineReader::Pooled {
  public:
-  explicit PooledReader(WindowsBefore windows) : windows_(windows) {}
+  explicit Pooled(WindowsBefore windows) : windows_(windows) {}
 
   LineRead read(std::string_view line) {
     if (!is_utf8(line)) return {};
@@ -468,20 +470,15 @@ class PooledReader {
   rapidjson::Reader reader_;
 };
 
-LineRead read_line(std::string_view line) {
-  const auto reader = std::make_unique<PooledReader>(WindowsBefore::Read);
-  return reader->read(line);
-}
-
-}  // namespace
-
-struct LineReader::Pooled : PooledReader {
-  using PooledReader::PooledReader;
-};
-
 LineReader::LineReader(WindowsBefore windows) : pooled_(std::make_unique<Pooled>(windows)) {}
 LineReader::~LineReader() = default;
 LineRead LineReader::read(std::string_view line) { return pooled_->read(line); }
+
+namespace {
+
+LineRead read_line(std::string_view line) { return LineReader(WindowsBefore::Read).read(line); }
+
+}  // namespace
 
 std::string path_for(std::string_view report_path) { return std::string(report_path) + ".json"; }
 

@@ -91,7 +91,7 @@ class LineReader {
   LineRead read(std::string_view line);
 
  private:
-  struct Pooled;
+  class Pooled;
   std::unique_ptr<Pooled> pooled_;
 };
 

@@ -6,6 +6,7 @@
 #include "common/failure.h"
 #include "common/numtext.h"
 #include "files/large_buffer.h"
+#include "files/line_splitter.h"
 #include "files/memory_disk.h"
 #include "hydraulics/materials.h"
 #include "journal/journal.h"
@@ -30,13 +31,6 @@ std::vector<std::string_view> lines_of(std::string_view bytes) {
     bytes.remove_prefix(end + 1);
   }
   return lines;
-}
-
-// A line of the journal without its line end, as its reader takes it.
-std::string_view without_line_end(std::string_view line) {
-  if (line.ends_with('\n')) line.remove_suffix(1);
-  if (line.ends_with('\r')) line.remove_suffix(1);
-  return line;
 }
 
 // The boxes of the main window that a designer types a segment's inputs
